@@ -1,0 +1,37 @@
+# The two commands that matter: `make run` and `make test`. Both install what a
+# fresh Debian machine lacks first (scripts/setup).
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PRESETS := native win32 win64
+
+.PHONY: all setup build native win32 win64 unit e2e test run bench clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+build: $(PRESETS)
+
+$(PRESETS): setup
+	@test -f build/$@/CMakeCache.txt || cmake --preset $@ >/dev/null
+	@cmake --build --preset $@ -j $(JOBS)
+
+unit: native
+	@build/native/unit_tests --gtest_brief=1
+
+e2e: win64
+	@scripts/e2e
+
+# Native unit tests, both Windows builds, then the end-to-end tests under Wine.
+test: build
+	@scripts/test-summary
+
+run: win64
+	@scripts/run
+
+bench: native
+	@if [ -x build/native/benchmarks ]; then build/native/benchmarks; \
+	else echo "no benchmarks yet"; fi
+
+clean:
+	rm -rf build

@@ -1,0 +1,58 @@
+# Windows (MinGW): the programs, the stand-in search client and the end-to-end tests.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+add_link_options(-static -municode)
+
+set(BIN_DIR ${CMAKE_BINARY_DIR}/bin)
+
+add_library(common_win32 STATIC ${COMMON_WIN32})
+target_link_libraries(common_win32 PUBLIC common_behaviour ole32 oleaut32 uuid)
+
+# The finder's build moment, written anew on every build.
+set(STAMP_SOURCE ${CMAKE_BINARY_DIR}/generated/build_stamp.cpp)
+add_custom_target(build_stamp
+  COMMAND ${CMAKE_COMMAND} -DOUT=${STAMP_SOURCE} -P ${CMAKE_SOURCE_DIR}/cmake/build_stamp.cmake
+  BYPRODUCTS ${STAMP_SOURCE}
+  COMMENT "Stamping the build")
+
+add_executable(findaro WIN32 ${FINDARO_WIN32} ${STAMP_SOURCE} ${CMAKE_SOURCE_DIR}/resources/findaro.rc)
+add_dependencies(findaro build_stamp)
+target_link_libraries(findaro PRIVATE findaro_behaviour common_win32
+  comctl32 gdiplus uxtheme shlwapi shell32 user32 gdi32 winspool urlmon wininet)
+set_target_properties(findaro PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
+
+add_executable(start_findaro WIN32 ${CMAKE_SOURCE_DIR}/tools/start_findaro/start_findaro_win32.cpp
+  ${CMAKE_SOURCE_DIR}/resources/start_findaro.rc)
+set_target_properties(start_findaro PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
+
+if(MAGNORA_WIN32)
+  add_executable(magnora WIN32 ${MAGNORA_WIN32} ${CMAKE_SOURCE_DIR}/resources/magnora.rc)
+  target_link_libraries(magnora PRIVATE magnora_behaviour common_win32
+    comctl32 uxtheme shell32 user32 gdi32 winspool ws2_32)
+  set_target_properties(magnora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
+endif()
+
+# The stand-in client never goes beside the finder, so that on a real system it
+# cannot shadow the engine's own client.
+file(GLOB ES_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/es/*.cpp)
+if(ES_SOURCES)
+  list(FILTER ES_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
+  file(GLOB ES_WIN32 CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/es/*_win32.cpp)
+  add_executable(es ${ES_SOURCES} ${ES_WIN32})
+  target_include_directories(es PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(es PRIVATE common_win32)
+  set_target_properties(es PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standin)
+endif()
+
+# End-to-end tests: a Windows GoogleTest program that drives the real programs.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+file(GLOB_RECURSE E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+if(E2E_SOURCES)
+  add_executable(e2e_tests ${E2E_SOURCES})
+  target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+  target_link_libraries(e2e_tests PRIVATE gtest common_win32 user32 gdi32 comctl32 shell32)
+  set_target_properties(e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endif()

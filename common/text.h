@@ -1,0 +1,40 @@
+#pragma once
+// Small text helpers over UTF-8 std::string, shared by both programs.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace common {
+
+// Blanks (spaces) removed at both ends; tabs and other characters stay.
+std::string trimBlanks(std::string_view text);
+// Blanks, tabs, carriage returns and line feeds removed at both ends.
+std::string trimSpace(std::string_view text);
+
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// n separators give n + 1 pieces; empty pieces are kept.
+std::vector<std::string> split(std::string_view text, std::string_view separator);
+
+bool startsWith(std::string_view text, std::string_view prefix);
+bool endsWith(std::string_view text, std::string_view suffix);
+
+// ASCII-only case folding, for names and keys that are plain ASCII by nature.
+std::string asciiLower(std::string_view text);
+bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
+
+// UTF-8 <-> UTF-16, portable (std::wstring is 32 bits wide on Linux, so the
+// Win32 layer converts from these). Invalid input bytes become U+FFFD.
+std::u16string utf8ToUtf16(std::string_view text);
+std::string utf16ToUtf8(std::u16string_view text);
+
+bool isValidUtf8(std::string_view text);
+
+// Number of UTF-16 units the text takes, which is what a wide-character field of
+// the Windows side counts.
+size_t utf16Length(std::string_view utf8);
+
+// The longest prefix that fits in maxUnits UTF-16 units without cutting a character.
+std::string truncateUtf16Units(std::string_view utf8, size_t maxUnits);
+
+}  // namespace common

@@ -1,0 +1,92 @@
+// The finder's program entry: the window, the voice, the settings and the
+// controls in their order, the window's run, and the restart after an update.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "common/audio_log.h"
+#include "common/sapi_voice_win32.h"
+#include "common/wide_win32.h"
+#include "findaro/core/desktop_win32.h"
+#include "findaro/core/finder.h"
+#include "findaro/core/main_window.h"
+#include "findaro/core/main_window_win32.h"
+#include "findaro/core/settings_store.h"
+
+extern const unsigned long long kBuildFileTime;
+
+namespace {
+
+std::string formatBuildStamp() {
+  ULARGE_INTEGER ticks;
+  ticks.QuadPart = kBuildFileTime;
+  FILETIME utc{ticks.LowPart, ticks.HighPart};
+  FILETIME local{};
+  SYSTEMTIME when{};
+  FileTimeToLocalFileTime(&utc, &local);
+  FileTimeToSystemTime(&local, &when);
+  wchar_t date[80] = L"";
+  wchar_t time[80] = L"";
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, 80);
+  GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &when, nullptr, time, 80);
+  return findaro::buildStampText(common::fromWide(date), common::fromWide(time));
+}
+
+HFONT dialogDefaultFont() {
+  HDC screen = GetDC(nullptr);
+  int height = -MulDiv(24, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  return CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial Black");
+}
+
+void startLauncher() {
+  std::wstring path = common::programFolder() + L"start_findaro.exe";
+  std::wstring line = L"\"" + path + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+  HFONT defaultFont = dialogDefaultFont();
+  findaro::MainWindow window(instance);
+  window.setDefaultFont(defaultFont);
+  std::string stamp = formatBuildStamp();
+  if (!window.create(common::toWide(std::string("Findaro ") + findaro::kVersion + stamp))) return 1;
+
+  SetCurrentDirectoryW(common::programFolder().c_str());
+
+  common::AudioLog audioLog = common::openAudioLog(L"FINDARO_AUDIO_LOG");
+  common::LoggedVoice voice(common::createSapiVoice(), audioLog);
+  findaro::Win32Desktop desktop(audioLog);
+  desktop.setOwnerWindow(window.handle());
+
+  findaro::Finder finder(window, voice, desktop);
+  finder.buildStamp = stamp;
+  window.attach(&finder);
+  findaro::loadOrSaveSettings(finder, "get");
+  window.createResultsList();
+  window.createSearchBox();
+  window.createPreviewPane();
+  window.createToolbarImages();
+  window.createStatusBar();
+  window.run();
+
+  if (finder.restartAfterUpdate) startLauncher();
+  DeleteObject(defaultFont);
+  CoUninitialize();
+  return 0;
+}

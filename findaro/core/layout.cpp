@@ -1,0 +1,98 @@
+#include "findaro/core/layout.h"
+
+#include <algorithm>
+
+#include "common/number_format.h"
+#include "findaro/core/finder.h"
+
+namespace findaro {
+namespace {
+
+int rounded(double value) { return static_cast<int>(common::roundHalfEven(value)); }
+
+// Very small windows give negative sizes; the controls then simply have none.
+int nonNegative(int value) { return std::max(value, 0); }
+
+}  // namespace
+
+ControlPlacements placeControls(const LayoutInput& in) {
+  const int W = in.clientWidth;
+  const int H = in.clientHeight;
+  const int TBH = in.toolbarHeight;
+  const int EH = 2 * in.fontSize;
+  const int listTop = TBH + EH + 5;
+  const int listHeight = nonNegative(H - TBH - EH - in.statusBarHeight - 10);
+  // The factors are single-precision, as the window's proportions always were.
+  const float wide = static_cast<float>(W) * 0.6f;
+  const float narrow = static_cast<float>(W) * 0.4f;
+
+  ControlPlacements p;
+  p.searchBox = {10, TBH, nonNegative(W - 20), nonNegative(EH)};
+  p.resultsList = {10, listTop, nonNegative(in.showPreview == 1 ? rounded(wide) : W - 20), listHeight};
+  p.previewPane = {rounded(wide + 20.0f), listTop, nonNegative(rounded(narrow - 30.0f)), listHeight};
+  return p;
+}
+
+std::string resultCountText(const Finder& finder) {
+  return finder.results.isPlaceholder() ? "0" : common::plainNumber(finder.results.count());
+}
+
+ColumnLayout columnsFor(int listMode, int clientWidth, const std::string& countText) {
+  ColumnLayout c;
+  const double W = clientWidth;
+  if (listMode < kModeSettingsList) {
+    c.changes = true;
+    c.titles[0] = " Name  (" + countText + ")";
+    c.titles[1] = " Path";
+    c.titles[2] = " Date";
+    c.titles[3] = " Size";
+    c.widths[0] = rounded(W / 3 - 30);
+    c.widths[1] = rounded(W / 3 - 30);
+    c.widths[2] = rounded(W * 2 / 9);
+    c.widths[3] = rounded(W / 9 + 60);
+  } else if (listMode == kModeSettingsList || listMode == kModeActionsList) {
+    c.changes = true;
+    c.titles[0] = listMode == kModeSettingsList ? "Settings Shortcuts" : "Action Shortcuts";
+    c.widths[0] = clientWidth;
+  }
+  return c;
+}
+
+void layoutWindow(Finder& finder) {
+  Screen& screen = finder.screen;
+  const Settings& s = finder.settings;
+  screen.showControl(kPreviewPane, s.ShowPreview == 1);
+  screen.showControl(kToolbar, s.ShowToolbar == 1);
+
+  LayoutInput in;
+  in.statusBarHeight = screen.statusBarHeight();
+  Size client = screen.clientSize();
+  in.clientWidth = client.width;
+  in.clientHeight = client.height;
+  in.toolbarHeight = screen.toolbarHeight();
+  in.fontSize = s.FontSize;
+  in.showPreview = s.ShowPreview;
+
+  ControlPlacements p = placeControls(in);
+  screen.placeControl(kSearchBox, p.searchBox);
+  screen.placeControl(kResultsList, p.resultsList);
+  screen.placeControl(kPreviewPane, p.previewPane);
+
+  ColumnLayout columns = columnsFor(s.SearchType, client.width, resultCountText(finder));
+  if (columns.changes) {
+    for (int i = 0; i < 4; ++i) screen.setColumn(i + 1, columns.titles[i], columns.widths[i]);
+    screen.redrawList();
+  }
+  screen.redrawSearchBox();
+}
+
+void scrollListToTop(Finder& finder, int topRow) {
+  Screen& screen = finder.screen;
+  int rowHeight = screen.rowHeight();
+  int current = screen.verticalScrollPosition();
+  screen.scrollList((topRow - current) * rowHeight);
+}
+
+void fitColumnsToContent(Finder& finder) { finder.screen.autoSizeColumns(); }
+
+}  // namespace findaro

@@ -1,0 +1,58 @@
+#include "findaro/core/main_window.h"
+
+#include "findaro/core/finder.h"
+#include "findaro/core/layout.h"
+#include "findaro/core/settings_store.h"
+#include "findaro/core/toolbar.h"
+#include "findaro/lists/colors.h"
+#include "findaro/speech/speech.h"
+
+namespace findaro {
+
+std::string welcomeText() { return std::string("Welcome to Findaro, version ") + kVersion + "!"; }
+
+std::string buildStampText(const std::string& date, const std::string& time) {
+  return "   Compiled: " + date + " " + time;
+}
+
+std::string windowTitle(const Finder& finder) { return std::string("Findaro ") + kVersion + finder.buildStamp; }
+
+void initialiseWindow(Finder& finder) {
+  Settings& s = finder.settings;
+  Screen& screen = finder.screen;
+  loadOrSaveSettings(finder, "get");
+  // The saved rate is heard from the first word, not only after the next change.
+  applySavedSpeechRate(finder);
+  if (s.ShowToolbar == 1) createToolbar(finder);
+  screen.setStatusFont(s.FontName, 14);
+  screen.setLargeFont(s.FontName, s.FontSize);
+  screen.setSearchText(s.SearchTerm);
+  applyColors(finder);
+  if (s.Maximized == 1) screen.showMaximized();
+  if (s.Minimized == 1) screen.showMinimized();
+  layoutWindow(finder);
+  screen.postStartupStep();
+}
+
+void onStartupStep(Finder& finder) {
+  Settings& s = finder.settings;
+  Screen& screen = finder.screen;
+  screen.redrawWindow();
+  scrollListToTop(finder, s.TopRow);
+  // A row that no longer exists is not selected (index -1 would mean every row).
+  if (s.LastRow >= 1 && s.LastRow <= finder.results.count()) screen.selectRow(s.LastRow);
+  layoutWindow(finder);
+  finder.pendingAnnouncement = welcomeText();
+  screen.postSelectAllSearchText();
+  screen.focusSearchBox();
+}
+
+void onWindowDestroyed(Finder& finder) {
+  Settings& s = finder.settings;
+  s.TopRow = finder.screen.topIndex();
+  s.LastRow = finder.screen.selectedRow();
+  loadOrSaveSettings(finder, "save");
+  speakAndWait(finder, "Exiting Findaro");
+}
+
+}  // namespace findaro

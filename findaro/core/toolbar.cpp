@@ -1,0 +1,36 @@
+#include "findaro/core/toolbar.h"
+
+#include "findaro/core/finder.h"
+#include "findaro/core/layout.h"
+#include "findaro/core/toolbar_layout.h"
+
+namespace findaro {
+
+void createToolbar(Finder& finder) {
+  const Settings& s = finder.settings;
+  finder.screen.destroyToolbar();
+  if (s.ShowToolbar == 0) return;
+  finder.screen.buildToolbar(toolbarLayout(s.WideToolbar, finder.toolbarPage, s.HideToolbarText));
+}
+
+void cycleIconSize(Finder& finder) {
+  IconSizeStep step = nextIconSize(finder.settings.IconSize);
+  finder.settings.IconSize = step.iconSize;
+  finder.screen.rebuildToolbarImages(step.iconSize, toolbarIconNames());
+  createToolbar(finder);
+  // This font stays with this toolbar only; the next rebuild takes the default again.
+  finder.screen.setToolbarFont("Arial Black", step.fontPoints);
+  layoutWindow(finder);
+}
+
+void nextToolbarPage(Finder& finder) {
+  finder.toolbarPage = pageAfter(finder.toolbarPage);
+  createToolbar(finder);
+}
+
+void previousToolbarPage(Finder& finder) {
+  finder.toolbarPage = pageBefore(finder.toolbarPage);
+  createToolbar(finder);
+}
+
+}  // namespace findaro

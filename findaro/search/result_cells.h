@@ -1,0 +1,17 @@
+#pragma once
+// The texts a result row shows: the list's cells, the size and folder forms, the
+// status-bar line.
+#include <string>
+
+namespace findaro {
+
+struct Finder;
+struct ResultRecord;
+
+// Column 1 name, 2 folder, 3 date, 4 size, of row r (from 1).
+std::string cellText(const Finder& finder, int row, int column);
+std::string formatSize(const Finder& finder, const ResultRecord& record);
+std::string shortenFolder(const std::string& folder);
+std::string statusText(const Finder& finder, int row);
+
+}  // namespace findaro

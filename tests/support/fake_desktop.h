@@ -1,0 +1,73 @@
+#pragma once
+// The system as an in-memory stand-in: files in a map, sounds and keys recorded.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+#include "findaro/core/desktop.h"
+
+namespace testing_support {
+
+struct KeyEvent {
+  int virtualKey;
+  int scanCode;
+  int flags;
+  bool operator==(const KeyEvent& o) const {
+    return virtualKey == o.virtualKey && scanCode == o.scanCode && flags == o.flags;
+  }
+};
+
+class FakeDesktop : public findaro::Desktop {
+ public:
+  std::string settingsPath() override { return "C:\\prog\\findaro.ini"; }
+  bool fileExists(const std::string& path) override { return files.count(path) > 0; }
+  std::optional<std::string> readFile(const std::string& path) override {
+    auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  bool replaceFile(const std::string& path, const std::string& bytes) override {
+    if (failWrites) return false;
+    files[path] = bytes;
+    return true;
+  }
+  bool writeFile(const std::string& path, const std::string& bytes) override { return replaceFile(path, bytes); }
+  bool deleteFile(const std::string& path) override {
+    files.erase(path);
+    return true;
+  }
+  // Stands in for a Western code page: each byte is the Latin-1 character.
+  std::string ansiToUtf8(const std::string& bytes) override {
+    std::u16string units;
+    for (unsigned char c : bytes) units += static_cast<char16_t>(c);
+    return common::utf16ToUtf8(units);
+  }
+  std::string lowerCase(const std::string& text) override { return common::asciiLower(text); }
+  void beep(int hertz, int milliseconds) override { beeps.emplace_back(hertz, milliseconds); }
+  void sendKey(int virtualKey, int scanCode, int flags) override { keys.push_back({virtualKey, scanCode, flags}); }
+  void setClipboardText(const std::string& text) override { clipboard = text; }
+  findaro::ProcessOutcome runHidden(const std::string& commandLine) override {
+    commandLines.push_back(commandLine);
+    return processOutcome;
+  }
+  bool startProgram(const std::string& path, const std::string& arguments) override {
+    started.push_back(path + " " + arguments);
+    return true;
+  }
+  long long counter() override { return counterValue += counterStep; }
+  long long counterFrequency() override { return 1000; }
+
+  std::map<std::string, std::string> files;
+  bool failWrites = false;
+  std::vector<std::pair<int, int>> beeps;
+  std::vector<KeyEvent> keys;
+  std::string clipboard;
+  std::vector<std::string> commandLines;
+  findaro::ProcessOutcome processOutcome{true, 0};
+  std::vector<std::string> started;
+  long long counterValue = 0;
+  long long counterStep = 100;
+};
+
+}  // namespace testing_support

@@ -1,0 +1,92 @@
+#include "findaro/core/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/finder_fixture.h"
+
+using namespace findaro;
+using testing_support::FinderTest;
+
+namespace {
+
+size_t indexOf(const std::vector<std::string>& calls, const std::string& entry) {
+  auto it = std::find(calls.begin(), calls.end(), entry);
+  return it == calls.end() ? calls.size() : static_cast<size_t>(it - calls.begin());
+}
+
+}  // namespace
+
+class MainWindowTest : public FinderTest {};
+
+TEST_F(MainWindowTest, TitleCarriesVersionAndBuildStamp) {
+  finder.buildStamp = buildStampText("12/08/2026", "10:15");
+  EXPECT_EQ(windowTitle(finder), "Findaro 4.1   Compiled: 12/08/2026 10:15");
+  EXPECT_EQ(welcomeText(), "Welcome to Findaro, version 4.1!");
+}
+
+TEST_F(MainWindowTest, InitialisationRunsItsStepsInOrder) {
+  desktop.files["C:\\prog\\findaro.ini"] =
+      "[All]\r\nSearchTerm=letters\r\nFontName=Verdana\r\nFontSize=36\r\nMaximized=1\r\nMinimized=1\r\nvRate=3\r\n";
+  initialiseWindow(finder);
+  const auto& c = screen.calls;
+  size_t size = indexOf(c, "size 1600x800");
+  size_t toolbar = indexOf(c, "build toolbar");
+  size_t statusFont = indexOf(c, "status font Verdana 14");
+  size_t largeFont = indexOf(c, "large font Verdana 36");
+  size_t text = indexOf(c, "search text letters");
+  size_t colors = indexOf(c, "search colors 65535 16711680");
+  size_t maximize = indexOf(c, "maximize");
+  size_t minimize = indexOf(c, "minimize");
+  size_t post = indexOf(c, "post startup step");
+  EXPECT_LT(size, toolbar);
+  EXPECT_LT(toolbar, statusFont);
+  EXPECT_LT(statusFont, largeFont);
+  EXPECT_LT(largeFont, text);
+  EXPECT_LT(text, colors);
+  EXPECT_LT(colors, maximize);
+  EXPECT_LT(maximize, minimize);
+  EXPECT_LT(minimize, post);
+  EXPECT_EQ(post, c.size() - 1);
+  EXPECT_TRUE(screen.called("list colors 65535 16711680"));
+  // The saved rate is heard from the first word.
+  EXPECT_EQ(voice.rates, std::vector<int>{3});
+}
+
+TEST_F(MainWindowTest, NoToolbarIsBuiltWhenItIsSwitchedOff) {
+  desktop.files["C:\\prog\\findaro.ini"] = "[All]\r\nShowToolbar=0\r\n";
+  initialiseWindow(finder);
+  EXPECT_FALSE(screen.called("build toolbar"));
+}
+
+TEST_F(MainWindowTest, StartupStepRestoresTheRowAndGreetsBeforeTheSearchBoxSpeaks) {
+  std::vector<ResultRecord> records(5);
+  finder.results.assign(records);
+  finder.settings.LastRow = 4;
+  finder.settings.TopRow = 2;
+  onStartupStep(finder);
+  EXPECT_TRUE(screen.called("select row 4"));
+  EXPECT_TRUE(screen.called("scroll 40"));
+  EXPECT_EQ(finder.pendingAnnouncement, "Welcome to Findaro, version 4.1!");
+  EXPECT_EQ(screen.calls.back(), "focus search box");
+  EXPECT_LT(indexOf(screen.calls, "select all search text"), indexOf(screen.calls, "focus search box"));
+}
+
+TEST_F(MainWindowTest, StartupStepSelectsNoRowThatIsNotThere) {
+  finder.settings.LastRow = 0;
+  onStartupStep(finder);
+  finder.settings.LastRow = 9;  // the saved results had more rows
+  onStartupStep(finder);
+  for (const std::string& call : screen.calls) EXPECT_EQ(call.rfind("select row", 0), std::string::npos) << call;
+}
+
+TEST_F(MainWindowTest, DestroyKeepsTheListPositionSavesAndSaysGoodbyeLast) {
+  screen.top = 12;
+  screen.selected = 15;
+  onWindowDestroyed(finder);
+  const std::string& saved = desktop.files.at("C:\\prog\\findaro.ini");
+  EXPECT_NE(saved.find("LastRow= 15\r\nTopRow= 12\r\n"), std::string::npos);
+  ASSERT_FALSE(voice.spoken.empty());
+  EXPECT_EQ(voice.spoken.back(), (testing_support::Utterance{"Exiting Findaro", 2}));
+}
