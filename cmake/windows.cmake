@@ -2,7 +2,7 @@
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-add_link_options(-static -municode)
+add_link_options(-static)
 
 set(BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 
@@ -21,16 +21,19 @@ add_dependencies(findaro build_stamp)
 target_link_libraries(findaro PRIVATE findaro_behaviour common_win32
   comctl32 gdiplus uxtheme shlwapi shell32 user32 gdi32 winspool urlmon wininet)
 set_target_properties(findaro PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
+target_link_options(findaro PRIVATE -municode)
 
 add_executable(start_findaro WIN32 ${CMAKE_SOURCE_DIR}/tools/start_findaro/start_findaro_win32.cpp
   ${CMAKE_SOURCE_DIR}/resources/start_findaro.rc)
 set_target_properties(start_findaro PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
+target_link_options(start_findaro PRIVATE -municode)
 
 if(MAGNORA_WIN32)
   add_executable(magnora WIN32 ${MAGNORA_WIN32} ${CMAKE_SOURCE_DIR}/resources/magnora.rc)
   target_link_libraries(magnora PRIVATE magnora_behaviour common_win32
     comctl32 uxtheme shell32 user32 gdi32 winspool ws2_32)
   set_target_properties(magnora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
+  target_link_options(magnora PRIVATE -municode)
 endif()
 
 # The stand-in client never goes beside the finder, so that on a real system it
@@ -43,9 +46,14 @@ if(ES_SOURCES)
   target_include_directories(es PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(es PRIVATE common_win32)
   set_target_properties(es PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standin)
+  target_link_options(es PRIVATE -municode)
 endif()
 
 # End-to-end tests: a Windows GoogleTest program that drives the real programs.
+# Only the 64-bit build runs here (under Wine), so only it carries them.
+if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
+  return()
+endif()
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

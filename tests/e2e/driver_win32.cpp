@@ -1,0 +1,295 @@
+#include "e2e/driver_win32.h"
+
+#include <shellapi.h>
+
+#include <cwctype>
+#include <iterator>
+#include <thread>
+
+#include "common/text.h"
+
+namespace e2e {
+namespace {
+
+std::wstring ownFolder() {
+  wchar_t path[MAX_PATH * 4] = L"";
+  GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+  std::wstring p = path;
+  return p.substr(0, p.find_last_of(L"\\/") + 1);
+}
+
+void removeTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring full = folder + L"\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(full);
+      else DeleteFileW(full.c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring environmentBlock(const std::map<std::wstring, std::wstring>& extra) {
+  std::map<std::wstring, std::wstring> variables;
+  wchar_t* block = GetEnvironmentStringsW();
+  std::map<std::wstring, std::wstring> caseKeys;
+  for (wchar_t* p = block; *p; p += wcslen(p) + 1) {
+    std::wstring entry = p;
+    size_t equals = entry.find(L'=', 1);
+    if (equals == std::wstring::npos) continue;
+    variables[entry.substr(0, equals)] = entry.substr(equals + 1);
+  }
+  FreeEnvironmentStringsW(block);
+  auto findKey = [&variables](const std::wstring& name) {
+    for (auto& [key, value] : variables)
+      if (_wcsicmp(key.c_str(), name.c_str()) == 0) return key;
+    return name;
+  };
+  for (const auto& [name, value] : extra) {
+    std::wstring key = findKey(name);
+    if (_wcsicmp(name.c_str(), L"PATH") == 0 && variables.count(key)) variables[key] = value + L";" + variables[key];
+    else variables[key] = value;
+  }
+  std::wstring out;
+  for (const auto& [key, value] : variables) out += key + L"=" + value + L'\0';
+  out += L'\0';
+  return out;
+}
+
+void sendInputs(std::vector<INPUT>& inputs) {
+  if (!inputs.empty()) SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  // Give the target's thread the chance to take the keys in before the next ones.
+  std::this_thread::sleep_for(30ms);
+}
+
+INPUT keyInput(WORD virtualKey, bool up, bool extended) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+  return input;
+}
+
+}  // namespace
+
+std::wstring programsFolder() { return ownFolder() + L"..\\bin\\"; }
+std::wstring standinFolder() { return ownFolder() + L"..\\standin"; }
+
+ScratchFolder::ScratchFolder() {
+  wchar_t temp[MAX_PATH] = L"";
+  GetTempPathW(MAX_PATH, temp);
+  static int counter = 0;
+  path_ = std::wstring(temp) + L"e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+  removeTree(path_);
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() { removeTree(path_); }
+
+void ScratchFolder::addProgram(const std::wstring& name) const {
+  CopyFileW((programsFolder() + name).c_str(), file(name).c_str(), FALSE);
+}
+
+Process& Process::operator=(Process&& o) noexcept {
+  if (this != &o) {
+    if (handle_) CloseHandle(handle_);
+    handle_ = o.handle_;
+    id_ = o.id_;
+    o.handle_ = nullptr;
+  }
+  return *this;
+}
+
+Process::~Process() {
+  if (handle_) {
+    if (running()) TerminateProcess(handle_, 99);
+    CloseHandle(handle_);
+  }
+}
+
+bool Process::running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+
+bool Process::waitForExit(std::chrono::milliseconds limit, DWORD* exitCode) {
+  if (!handle_) return false;
+  if (WaitForSingleObject(handle_, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
+    TerminateProcess(handle_, 99);
+    return false;
+  }
+  if (exitCode) GetExitCodeProcess(handle_, exitCode);
+  return true;
+}
+
+Process launch(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder,
+               const std::map<std::wstring, std::wstring>& environment) {
+  std::wstring line = L"\"" + program + L"\"";
+  if (!arguments.empty()) line += L" " + arguments;
+  std::wstring block = environmentBlock(environment);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                      block.data(), folder.c_str(), &startup, &info))
+    return Process();
+  CloseHandle(info.hThread);
+  return Process(info.hProcess, info.dwProcessId);
+}
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+  auto deadline = std::chrono::steady_clock::now() + limit;
+  while (true) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(50ms);
+  }
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && IsWindowVisible(window)) search->found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> windowsOf(DWORD processId) {
+  WindowSearch search{processId, {}};
+  EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND findWindow(DWORD processId, const std::wstring& titlePrefix) {
+  for (HWND window : windowsOf(processId))
+    if (windowText(window).rfind(titlePrefix, 0) == 0) return window;
+  return nullptr;
+}
+
+HWND waitForWindow(DWORD processId, const std::wstring& titlePrefix, std::chrono::milliseconds limit) {
+  HWND found = nullptr;
+  waitUntil([&] { return (found = findWindow(processId, titlePrefix)) != nullptr; }, limit);
+  return found;
+}
+
+std::wstring windowText(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                      5000, &copied);
+  text.resize(copied);
+  return text;
+}
+
+RECT windowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+std::string clipboardText() {
+  std::string text;
+  for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) std::this_thread::sleep_for(50ms);
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = narrow(chars);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool bringToFront(HWND window) {
+  return waitUntil(
+      [window] {
+        SetForegroundWindow(window);
+        return GetForegroundWindow() == window;
+      },
+      5s);
+}
+
+void typeText(const std::wstring& text) {
+  for (wchar_t c : text) {
+    std::vector<INPUT> inputs(2);
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wScan = inputs[1].ki.wScan = c;
+    inputs[0].ki.dwFlags = KEYEVENTF_UNICODE;
+    inputs[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    sendInputs(inputs);
+  }
+}
+
+void pressKey(WORD virtualKey, bool extended) {
+  std::vector<INPUT> inputs{keyInput(virtualKey, false, extended), keyInput(virtualKey, true, extended)};
+  sendInputs(inputs);
+}
+
+void pressChord(std::initializer_list<WORD> modifiers, WORD key) {
+  std::vector<INPUT> inputs;
+  for (WORD m : modifiers) inputs.push_back(keyInput(m, false, false));
+  inputs.push_back(keyInput(key, false, false));
+  inputs.push_back(keyInput(key, true, false));
+  for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) inputs.push_back(keyInput(*it, true, false));
+  sendInputs(inputs);
+}
+
+std::string readFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes;
+  char buffer[65536];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) bytes.append(buffer, read);
+  CloseHandle(file);
+  return bytes;
+}
+
+void writeFile(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::vector<std::string> readLines(const std::wstring& path) {
+  std::vector<std::string> lines;
+  std::string text = readFile(path);
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::wstring widen(const std::string& utf8) {
+  std::u16string units = common::utf8ToUtf16(utf8);
+  return std::wstring(units.begin(), units.end());
+}
+
+std::string narrow(const std::wstring& wide) { return common::utf16ToUtf8(std::u16string(wide.begin(), wide.end())); }
+
+}  // namespace e2e

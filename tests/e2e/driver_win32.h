@@ -1,0 +1,83 @@
+#pragma once
+// Drives the real programs from outside, as a user and the system would: starts
+// them in a scratch folder, finds their windows, types, reads texts and files.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+// The folders of the built programs, found from this test program's own place
+// (build/win64/tests/ beside build/win64/bin/ and build/win64/standin/).
+std::wstring programsFolder();
+std::wstring standinFolder();
+
+// A fresh folder under the temporary folder, removed with everything in it.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::wstring& path() const { return path_; }
+  std::wstring file(const std::wstring& name) const { return path_ + L"\\" + name; }
+  // Copies a built program into the folder.
+  void addProgram(const std::wstring& name) const;
+
+ private:
+  std::wstring path_;
+};
+
+class Process {
+ public:
+  Process() = default;
+  Process(HANDLE process, DWORD id) : handle_(process), id_(id) {}
+  Process(Process&& o) noexcept : handle_(o.handle_), id_(o.id_) { o.handle_ = nullptr; }
+  Process& operator=(Process&& o) noexcept;
+  ~Process();
+  DWORD id() const { return id_; }
+  bool running() const;
+  // Waits for the end; false when it does not come in time (the process is then killed).
+  bool waitForExit(std::chrono::milliseconds limit, DWORD* exitCode = nullptr);
+
+ private:
+  HANDLE handle_ = nullptr;
+  DWORD id_ = 0;
+};
+
+// Starts a program with extra environment variables (PATH entries are put first).
+Process launch(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder,
+               const std::map<std::wstring, std::wstring>& environment);
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
+
+// The first visible top-level window of the process whose title starts with the prefix.
+HWND findWindow(DWORD processId, const std::wstring& titlePrefix);
+HWND waitForWindow(DWORD processId, const std::wstring& titlePrefix, std::chrono::milliseconds limit);
+std::vector<HWND> windowsOf(DWORD processId);
+
+std::wstring windowText(HWND window);
+RECT windowRect(HWND window);
+std::string clipboardText();
+
+// Keyboard input as a user gives it, to the window in front.
+bool bringToFront(HWND window);
+void typeText(const std::wstring& text);
+void pressKey(WORD virtualKey, bool extended = false);
+void pressChord(std::initializer_list<WORD> modifiers, WORD key);
+
+// Files as UTF-8 text.
+std::string readFile(const std::wstring& path);
+void writeFile(const std::wstring& path, const std::string& bytes);
+bool fileExists(const std::wstring& path);
+std::vector<std::string> readLines(const std::wstring& path);
+std::wstring widen(const std::string& utf8);
+std::string narrow(const std::wstring& wide);
+
+}  // namespace e2e

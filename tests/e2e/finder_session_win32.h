@@ -1,0 +1,34 @@
+#pragma once
+// One run of the finder in its own scratch folder, with its audio log.
+#include <string>
+#include <vector>
+
+#include "e2e/driver_win32.h"
+
+namespace e2e {
+
+class FinderSession {
+ public:
+  explicit FinderSession(ScratchFolder& folder) : folder_(folder) { folder_.addProgram(L"findaro.exe"); }
+
+  // Starts the finder and waits until its window is up and has taken the focus
+  // step; false when it does not come.
+  bool start();
+  // Closes the window as its close box does and waits for the process to end.
+  bool close();
+
+  HWND window() const { return window_; }
+  HWND control(int id) const { return GetDlgItem(window_, id); }
+  std::wstring title() const { return windowText(window_); }
+  std::wstring searchText() const { return windowText(control(500)); }
+  std::wstring statusText() const { return windowText(control(503)); }
+  std::vector<std::string> audioLog() const { return readLines(folder_.file(L"audio.log")); }
+  std::string settingsFile() const { return readFile(folder_.file(L"findaro.ini")); }
+
+ private:
+  ScratchFolder& folder_;
+  Process process_;
+  HWND window_ = nullptr;
+};
+
+}  // namespace e2e
