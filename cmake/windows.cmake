@@ -38,13 +38,9 @@ endif()
 
 # The stand-in client never goes beside the finder, so that on a real system it
 # cannot shadow the engine's own client.
-file(GLOB ES_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/es/*.cpp)
-if(ES_SOURCES)
-  list(FILTER ES_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
-  file(GLOB ES_WIN32 CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/es/*_win32.cpp)
-  add_executable(es ${ES_SOURCES} ${ES_WIN32})
-  target_include_directories(es PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(es PRIVATE common_win32)
+if(STANDIN_WIN32)
+  add_executable(es ${STANDIN_WIN32})
+  target_link_libraries(es PRIVATE standin_behaviour common_win32)
   set_target_properties(es PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standin)
   target_link_options(es PRIVATE -municode)
 endif()
