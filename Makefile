@@ -1,5 +1,6 @@
 # The two commands that matter: `make run` and `make test`. Both install what a
 # fresh Debian machine lacks first (scripts/setup).
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PRESETS := native win32 win64
 

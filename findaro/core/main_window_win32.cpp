@@ -199,6 +199,11 @@ LRESULT MainWindow::handleNotify(NMHDR* header) {
       cellBuffer_ = common::toWide(cellText(*finder_, item.iItem + 1, item.iSubItem + 1));
       item.pszText = cellBuffer_.data();
     }
+    // Only folder rows carry the folder picture; a file row shows none.
+    if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0) {
+      int image = rowImage(*finder_, item.iItem + 1);
+      item.iImage = image < 0 ? I_IMAGENONE : image;
+    }
   }
   return 0;
 }

@@ -53,4 +53,9 @@ std::string statusText(const Finder& finder, int row) {
          common::trimBlanks(r.SizeText) + "  " + r.Folder;
 }
 
+int rowImage(const Finder& finder, int row) {
+  if (row < 1 || row > finder.results.count()) return -1;
+  return finder.results.at(row).IsFolder != 0 ? 0 : -1;
+}
+
 }  // namespace findaro

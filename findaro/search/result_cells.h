@@ -13,5 +13,7 @@ std::string cellText(const Finder& finder, int row, int column);
 std::string formatSize(const Finder& finder, const ResultRecord& record);
 std::string shortenFolder(const std::string& folder);
 std::string statusText(const Finder& finder, int row);
+// The list's row picture: 0 (the folder icon) for a folder row, -1 for none.
+int rowImage(const Finder& finder, int row);
 
 }  // namespace findaro

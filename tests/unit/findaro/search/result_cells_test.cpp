@@ -64,6 +64,9 @@ TEST_F(ResultCellsTest, CellsFollowTheSettings) {
   EXPECT_EQ(cellText(finder, 1, 2), "c:\\users\\ann\\documents\\");
   EXPECT_EQ(cellText(finder, 1, 3), "03/04/2024");
   EXPECT_EQ(cellText(finder, 3, 1), "");  // a row that is not there
+  EXPECT_EQ(rowImage(finder, 1), 0);
+  EXPECT_EQ(rowImage(finder, 2), -1);
+  EXPECT_EQ(rowImage(finder, 3), -1);
   finder.results.resetToSingle(kLoadingName);
   EXPECT_EQ(cellText(finder, 1, 4), "");
   EXPECT_EQ(statusText(finder, 1), "  1  Loading ...      ");
