@@ -1,0 +1,86 @@
+// The stand-in for the search engine's command-line client: the finder runs it
+// through the command interpreter and reads back the CSV file it writes.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <exception>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "common/files_win32.h"
+#include "common/wide_win32.h"
+#include "tools/es/folder_source_win32.h"
+#include "tools/es/standin_search.h"
+
+namespace {
+
+// The engine client's exit codes for the two ways this one can fail.
+constexpr int kExitOutOfMemory = 3;
+constexpr int kExitCannotWriteExport = 5;
+
+// Parsed the way every Windows program's arguments are, rather than by the C
+// runtime, whose rules have differed between releases.
+std::vector<std::string> commandLineWords() {
+  int count = 0;
+  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> result;
+  if (!words) return result;
+  for (int i = 1; i < count; ++i) result.push_back(common::fromWide(words[i]));
+  LocalFree(words);
+  return result;
+}
+
+// A console shows UTF-16 rightly whatever its code page; a pipe or file gets
+// the UTF-8 bytes unchanged.
+bool writeToStandard(DWORD which, const std::string& bytes) {
+  HANDLE out = GetStdHandle(which);
+  if (out == nullptr || out == INVALID_HANDLE_VALUE) return false;
+  DWORD mode = 0;
+  if (GetConsoleMode(out, &mode)) {
+    std::wstring wide = common::toWide(bytes);
+    DWORD written = 0;
+    return WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
+  }
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD written = 0;
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    if (!WriteFile(out, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+    done += written;
+  }
+  return true;
+}
+
+int run() {
+  standin::Query query = standin::parseCommandLine(commandLineWords());
+  std::string rootsSetting = common::fromWide(common::environmentVariable(L"ES_STANDIN_ROOTS"));
+  std::vector<std::string> roots =
+      standin::normalizeRoots(standin::absoluteRoots(standin::rootsFromSetting(rootsSetting)));
+  standin::Win32FolderSource source;
+  std::string csv = standin::searchToCsv(query, roots, source, standin::localTimeOf);
+  if (!query.exportFile) {
+    writeToStandard(STD_OUTPUT_HANDLE, csv);
+    return 0;
+  }
+  if (!common::writeWholeFile(common::toWide(*query.exportFile), csv)) {
+    writeToStandard(STD_ERROR_HANDLE, "Error: cannot write the export file " + *query.exportFile + "\r\n");
+    return kExitCannotWriteExport;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int, wchar_t**) {
+  try {
+    return run();
+  } catch (const std::bad_alloc&) {
+    writeToStandard(STD_ERROR_HANDLE, "Error: out of memory\r\n");
+    return kExitOutOfMemory;
+  } catch (const std::exception& e) {
+    writeToStandard(STD_ERROR_HANDLE, std::string("Error: ") + e.what() + "\r\n");
+    return kExitOutOfMemory;
+  }
+}
