@@ -54,6 +54,13 @@ bool writeToStandard(DWORD which, const std::string& bytes) {
 }
 
 int run() {
+#ifndef _WIN64
+  // The engine indexes the disk as it is; a 32-bit process on 64-bit Windows
+  // would otherwise be shown SysWOW64 in place of System32. On 32-bit Windows
+  // the call fails and changes nothing.
+  PVOID redirection = nullptr;
+  Wow64DisableWow64FsRedirection(&redirection);
+#endif
   standin::Query query = standin::parseCommandLine(commandLineWords());
   std::string rootsSetting = common::fromWide(common::environmentVariable(L"ES_STANDIN_ROOTS"));
   std::vector<std::string> roots =
@@ -61,8 +68,9 @@ int run() {
   standin::Win32FolderSource source;
   std::string csv = standin::searchToCsv(query, roots, source, standin::localTimeOf);
   if (!query.exportFile) {
-    writeToStandard(STD_OUTPUT_HANDLE, csv);
-    return 0;
+    if (writeToStandard(STD_OUTPUT_HANDLE, csv)) return 0;
+    writeToStandard(STD_ERROR_HANDLE, "Error: cannot write to standard output\r\n");
+    return kExitCannotWriteExport;
   }
   if (!common::writeWholeFile(common::toWide(*query.exportFile), csv)) {
     writeToStandard(STD_ERROR_HANDLE, "Error: cannot write the export file " + *query.exportFile + "\r\n");

@@ -70,7 +70,16 @@ std::vector<std::string> normalizeRoots(const std::vector<std::string>& roots) {
 void walkFolders(FolderSource& source, const std::vector<std::string>& roots, const Matcher& matcher,
                  ResultSet& results) {
   std::vector<PendingFolder> pending;
-  for (auto it = roots.rbegin(); it != roots.rend(); ++it) pending.push_back({*it, foldCase(*it)});
+  std::string below;
+  auto worthEntering = [&](const std::string& foldedFolder) {
+    below.assign(foldedFolder);
+    if (below.empty() || below.back() != '\\') below += '\\';
+    return !matcher.excludesEverythingBelow(below);
+  };
+  for (auto it = roots.rbegin(); it != roots.rend(); ++it) {
+    std::string folded = foldCase(*it);
+    if (worthEntering(folded)) pending.push_back({*it, std::move(folded)});
+  }
   std::string foldedPath;
   while (!pending.empty()) {
     PendingFolder folder = std::move(pending.back());
@@ -80,7 +89,7 @@ void walkFolders(FolderSource& source, const std::vector<std::string>& roots, co
       std::string foldedName = foldCase(listed.name);
       foldedPath = joined(folder.foldedPath, foldedName);
       bool isFolder = (listed.attributes & kAttributeDirectory) != 0;
-      bool enter = isFolder && (listed.attributes & kAttributeReparsePoint) == 0;
+      bool enter = isFolder && (listed.attributes & kAttributeReparsePoint) == 0 && worthEntering(foldedPath);
       bool match = matcher.matches({foldedName, foldedPath, listed.attributes});
       if (!enter && !match) return;
       std::string path = joined(folder.path, listed.name);

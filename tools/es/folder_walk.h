@@ -38,7 +38,8 @@ std::vector<std::string> normalizeRoots(const std::vector<std::string>& roots);
 
 // Lists every entry below the roots (not the roots themselves) into `results`
 // when the matcher takes it. Folders that are reparse points (junctions,
-// symbolic links) are listed but not entered, so the walk cannot loop.
+// symbolic links) are listed but not entered, so the walk cannot loop; nor is
+// a folder entered whose whole content the words exclude.
 void walkFolders(FolderSource& source, const std::vector<std::string>& roots, const Matcher& matcher,
                  ResultSet& results);
 

@@ -132,6 +132,22 @@ Matcher::Matcher(const Query& query)
       requiredAttributes_(query.requiredAttributes),
       forbiddenAttributes_(query.forbiddenAttributes) {}
 
+bool Matcher::excludesEverythingBelow(std::string_view foldedFolder) const {
+  for (const Term& term : terms_) {
+    bool allExcludedHere = true;
+    for (const Alternative& a : term.alternatives) {
+      bool excludedHere = a.negated && a.kind == Alternative::Kind::PathText &&
+                          foldedFolder.find(a.text) != std::string_view::npos;
+      if (!excludedHere) {
+        allExcludedHere = false;
+        break;
+      }
+    }
+    if (allExcludedHere) return true;
+  }
+  return false;
+}
+
 bool Matcher::matches(const Candidate& candidate) const {
   if ((candidate.attributes & requiredAttributes_) != requiredAttributes_) return false;
   if ((candidate.attributes & forbiddenAttributes_) != 0) return false;

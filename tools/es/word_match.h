@@ -48,6 +48,10 @@ class Matcher {
  public:
   explicit Matcher(const Query& query);
   bool matches(const Candidate& candidate) const;
+  // True when no entry below the folder can match, because some term only
+  // excludes path words that the folder's own path already holds (the
+  // finder's " !c:\windows\ "). `foldedFolder` ends with a backslash.
+  bool excludesEverythingBelow(std::string_view foldedFolder) const;
 
  private:
   std::vector<Term> terms_;

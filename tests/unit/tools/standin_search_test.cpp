@@ -75,6 +75,17 @@ TEST_F(StandinSearch, WritesTheFindersFilesSearchNewestFirst) {
             "0,05/17/2023 00:05,\"C:\\Texas\\Austin\\capitol texas.jpg\"\r\n");
 }
 
+TEST_F(StandinSearch, AnExcludedFolderIsListedButNeverOpened) {
+  EXPECT_EQ(run(folders, {"!c:\\windows\\", "/ad"}), "Filename\r\n\"C:\\Texas\\Austin\"\r\n\"C:\\Texas\"\r\n\"C:\\windows\"\r\n");
+  EXPECT_EQ(std::count(folders.opened.begin(), folders.opened.end(), "C:\\windows"), 0);
+  // A root inside the exclusion gives nothing and is not opened either.
+  folders.opened.clear();
+  EXPECT_EQ(run(folders, {"!c:\\windows\\"}, {"C:\\windows"}), "Filename\r\n");
+  EXPECT_TRUE(folders.opened.empty());
+  // Another alternative in the same term could still match below, so the folder is walked.
+  EXPECT_EQ(run(folders, {"!c:\\windows\\|dll"}, {"C:\\windows"}), "Filename\r\n\"C:\\windows\\texas.dll\"\r\n");
+}
+
 TEST_F(StandinSearch, FoldersHaveAnEmptySizeAndNameOrderIsTheDefault) {
   EXPECT_EQ(run(folders, {"-size", "-dm", "/ad"}),
             "Size,Date Modified,Filename\r\n"

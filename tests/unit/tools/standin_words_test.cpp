@@ -109,3 +109,16 @@ TEST(StandinWords, AttributesFilterFilesAndFolders) {
   EXPECT_TRUE(matches({"texas"}, "C:\\Texas", kAttributeDirectory | kAttributeHidden, foldersOnly));
   EXPECT_FALSE(matches({"texas"}, "C:\\Texas.txt", kAttributeArchive, foldersOnly));
 }
+
+TEST(StandinWords, OnlyAPureExclusionRulesOutAWholeFolder) {
+  Query q;
+  q.words = {"!c:\\windows\\", "texas"};
+  EXPECT_TRUE(Matcher(q).excludesEverythingBelow("c:\\windows\\system32\\"));
+  EXPECT_TRUE(Matcher(q).excludesEverythingBelow("c:\\windows\\"));
+  EXPECT_FALSE(Matcher(q).excludesEverythingBelow("c:\\windows-old\\"));
+  EXPECT_FALSE(Matcher(q).excludesEverythingBelow("c:\\"));
+  q.words = {"!c:\\windows\\|texas"};
+  EXPECT_FALSE(Matcher(q).excludesEverythingBelow("c:\\windows\\"));
+  q.words = {"!windows"};  // a name word says nothing about what lies below
+  EXPECT_FALSE(Matcher(q).excludesEverythingBelow("c:\\windows\\"));
+}
