@@ -1,0 +1,20 @@
+#pragma once
+// The bar's own voice: speaking at once, the rate cycle, the clipboard reader and
+// the names of the buttons under the mouse.
+#include <string>
+
+#include "magnora/bar.h"
+
+namespace magnora {
+
+void createVoice(Bar& bar);
+// Cuts off whatever is being said and says this instead; an empty text just stops.
+void speakNow(Bar& bar, const std::string& text);
+void nextSpeechRate(Bar& bar);
+void speakClipboardToggle(Bar& bar);
+// Names the button under the mouse, once until the mouse reaches another button.
+void hoverNarration(Bar& bar);
+// Names the button under the mouse; false when it is over none.
+bool rightClickNarration(Bar& bar);
+
+}  // namespace magnora

@@ -1,0 +1,102 @@
+#include "magnora/bar_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "magnora/buttons.h"
+
+using namespace magnora;
+
+namespace {
+
+struct Started {
+  BarSettings settings;
+  int count;
+};
+
+Started started(const std::string& words) {
+  Started s{readBarSettings(words), 0};
+  s.count = recount(s.settings);
+  return s;
+}
+
+std::vector<int> ids(const std::vector<ButtonPlacement>& buttons) {
+  std::vector<int> out;
+  for (const auto& b : buttons) out.push_back(b.id);
+  return out;
+}
+
+const Rect kWork{0, 0, 1920, 1040};
+
+}  // namespace
+
+TEST(MagnoraBarLayout, NoArgumentsGiveOneCloseButtonAtTheTopRight) {
+  Started s = started("");
+  EXPECT_EQ(barSize(s.settings, s.count), (Size{192, 128}));
+  EXPECT_EQ(homePosition(s.settings, s.count, kWork, 1), (Point{1920 - 192, 0}));
+  std::vector<ButtonPlacement> buttons = visibleButtons(s.settings);
+  ASSERT_EQ(buttons.size(), 1u);
+  EXPECT_EQ(buttons[0].id, id::kClose);
+  EXPECT_EQ(buttons[0].icon, "logo");
+  EXPECT_EQ(buttons[0].tooltip, " Close ");
+  EXPECT_EQ(buttons[0].rect, (Rect{64, 0, 192, 128}));
+}
+
+TEST(MagnoraBarLayout, TheFindersWordsGiveSevenButtonsOf96) {
+  Started s = started("96 1 0 1 1 0 0 0 0 0 0 0 0 0 0 0 1 0 0");
+  EXPECT_EQ(barSize(s.settings, s.count), (Size{736, 96}));
+  std::vector<ButtonPlacement> buttons = visibleButtons(s.settings);
+  EXPECT_EQ(ids(buttons), (std::vector<int>{502, 501, 506, 507, 508, 531, 500}));
+  for (size_t i = 0; i < buttons.size(); ++i)
+    EXPECT_EQ(buttons[i].rect, (Rect{64 + 96 * static_cast<int>(i), 0, 160 + 96 * static_cast<int>(i), 96}));
+  EXPECT_EQ(buttons[0].icon, "xprev");
+  EXPECT_EQ(buttons[1].icon, "xnext");
+}
+
+TEST(MagnoraBarLayout, AllGroupsGiveTwentyNineButtonsInTableOrder) {
+  Started s = started("128 1 1 1 1 1 1 1 1 1 0 1 0 0 0 1 0 0 1");
+  EXPECT_EQ(s.count, 29);
+  EXPECT_EQ(barSize(s.settings, s.count), (Size{2848, 96}));
+  std::vector<ButtonPlacement> buttons = visibleButtons(s.settings);
+  EXPECT_EQ(ids(buttons), (std::vector<int>{518, 521, 520, 522, 523, 502, 501, 503, 504, 505, 506, 507, 528, 529, 526,
+                                            530, 527, 508, 531, 509, 510, 511, 512, 513, 514, 516, 515, 517, 500}));
+  EXPECT_EQ(buttons.back().rect.left, 64 + 28 * 96);
+  // Three icons serve two buttons each.
+  EXPECT_EQ(buttons[3].icon, "xmagexit");
+  EXPECT_EQ(buttons[25].icon, "xmagexit");
+}
+
+TEST(MagnoraBarLayout, ThePresetShowsElevenButtons) {
+  Started s = started("0 0 0 0 0 0 0 0 0 0 0 0 1");
+  EXPECT_EQ(ids(visibleButtons(s.settings)),
+            (std::vector<int>{506, 507, 508, 531, 511, 513, 514, 516, 515, 517, 500}));
+  EXPECT_EQ(s.count, 11);
+}
+
+TEST(MagnoraBarLayout, TooltipsCarryTheirBlanks) {
+  EXPECT_EQ(tooltipText(*findButton(id::kTabInfo)), " TAB  1");
+  EXPECT_EQ(tooltipText(*findButton(id::kContrast)), " Contrast  ");
+  EXPECT_EQ(tooltipText(*findButton(id::kNoZoom)), " No Zoom (1X) ");
+  EXPECT_EQ(buttonTable().size(), 29u);
+  EXPECT_EQ(findButton(519), nullptr);
+}
+
+TEST(MagnoraBarLayout, FurtherMonitorsLieToTheRight) {
+  Started s = started("0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2");
+  Point home = homePosition(s.settings, s.count, Rect{0, 0, 1920, 1040}, 2);
+  EXPECT_EQ(home.x + barSize(s.settings, s.count).width, 3840);
+  EXPECT_EQ(monitorOffset(3, 1600, 3), 3200);
+  EXPECT_EQ(targetPoint(Rect{0, 0, 1920, 1040}, 2, 2), (Point{2880, 520}));
+}
+
+TEST(MagnoraBarLayout, AMonitorThatIsNotAttachedMeansTheLastOne) {
+  EXPECT_EQ(monitorOffset(2, 1920, 1), 0);
+  EXPECT_EQ(monitorOffset(5, 1920, 2), 1920);
+  EXPECT_EQ(monitorOffset(2147483647, 1920, 64), 63 * 1920);
+  EXPECT_EQ(monitorOffset(1, 1920, 0), 0);
+}
+
+TEST(MagnoraBarLayout, TheTargetPointIsTheWorkAreaMiddleWithHalvesToEven) {
+  EXPECT_EQ(targetPoint(Rect{0, 0, 1920, 1040}, 1, 1), (Point{960, 520}));
+  EXPECT_EQ(targetPoint(Rect{0, 0, 1025, 767}, 1, 1), (Point{512, 384}));  // 512.5 and 383.5
+  EXPECT_EQ(targetPoint(Rect{0, 0, 1027, 765}, 1, 1), (Point{514, 382}));  // 513.5 and 382.5
+}
