@@ -80,20 +80,19 @@ void walkFolders(FolderSource& source, const std::vector<std::string>& roots, co
     std::string folded = foldCase(*it);
     if (worthEntering(folded)) pending.push_back({*it, std::move(folded)});
   }
-  std::string foldedPath;
   while (!pending.empty()) {
     PendingFolder folder = std::move(pending.back());
     pending.pop_back();
     source.list(folder.path, [&](const ListedEntry& listed) {
       if (listed.name.empty() || listed.name == "." || listed.name == "..") return;
       std::string foldedName = foldCase(listed.name);
-      foldedPath = joined(folder.foldedPath, foldedName);
+      std::string foldedPath = joined(folder.foldedPath, foldedName);
       bool isFolder = (listed.attributes & kAttributeDirectory) != 0;
       bool enter = isFolder && (listed.attributes & kAttributeReparsePoint) == 0 && worthEntering(foldedPath);
       bool match = matcher.matches({foldedName, foldedPath, listed.attributes});
       if (!enter && !match) return;
       std::string path = joined(folder.path, listed.name);
-      if (enter) pending.push_back({path, foldedPath});
+      if (enter) pending.push_back({path, std::move(foldedPath)});
       if (match) results.add({std::move(path), std::move(foldedName), listed.attributes, listed.size, listed.modified});
     });
   }
