@@ -16,9 +16,10 @@
 
 namespace {
 
-// The engine client's exit codes for the two ways this one can fail.
+// The engine client's exit codes for the two ways this one can fail (it uses
+// the second for its export file; standard output shares it here).
 constexpr int kExitOutOfMemory = 3;
-constexpr int kExitCannotWriteExport = 5;
+constexpr int kExitCannotWrite = 5;
 
 // Parsed the way every Windows program's arguments are, rather than by the C
 // runtime, whose rules have differed between releases.
@@ -39,9 +40,18 @@ bool writeToStandard(DWORD which, const std::string& bytes) {
   if (out == nullptr || out == INVALID_HANDLE_VALUE) return false;
   DWORD mode = 0;
   if (GetConsoleMode(out, &mode)) {
+    // Older consoles refuse one large write, so it goes in pieces that never
+    // part a surrogate pair.
     std::wstring wide = common::toWide(bytes);
-    DWORD written = 0;
-    return WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
+    for (size_t done = 0; done < wide.size();) {
+      size_t chunk = std::min<size_t>(wide.size() - done, 8192);
+      if (done + chunk < wide.size() && IS_HIGH_SURROGATE(wide[done + chunk - 1])) --chunk;
+      DWORD written = 0;
+      if (!WriteConsoleW(out, wide.data() + done, static_cast<DWORD>(chunk), &written, nullptr) || written == 0)
+        return false;
+      done += written;
+    }
+    return true;
   }
   size_t done = 0;
   while (done < bytes.size()) {
@@ -70,11 +80,11 @@ int run() {
   if (!query.exportFile) {
     if (writeToStandard(STD_OUTPUT_HANDLE, csv)) return 0;
     writeToStandard(STD_ERROR_HANDLE, "Error: cannot write to standard output\r\n");
-    return kExitCannotWriteExport;
+    return kExitCannotWrite;
   }
   if (!common::writeWholeFile(common::toWide(*query.exportFile), csv)) {
     writeToStandard(STD_ERROR_HANDLE, "Error: cannot write the export file " + *query.exportFile + "\r\n");
-    return kExitCannotWriteExport;
+    return kExitCannotWrite;
   }
   return 0;
 }
