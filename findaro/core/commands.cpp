@@ -2,13 +2,46 @@
 
 #include "common/number_format.h"
 #include "findaro/core/finder.h"
+#include "findaro/core/layout.h"
 #include "findaro/core/toolbar.h"
+#include "findaro/lists/colors.h"
+#include "findaro/lists/font_size.h"
+#include "findaro/search/search_run.h"
 #include "findaro/speech/speech.h"
 
 namespace findaro {
 
+namespace {
+
+void search(Finder& finder, int searchType) {
+  clickBeep(finder);
+  finder.settings.SearchType = searchType;
+  runSearch(finder);
+}
+
+void stepFontSize(Finder& finder, int step) {
+  changeFontSize(finder, step);
+  applyColors(finder);
+  layoutWindow(finder);
+}
+
+}  // namespace
+
 void handleCommand(Finder& finder, int command, int /*code*/) {
   switch (command) {
+    case 1:
+      clickBeep(finder);
+      if (finder.screen.focus() == Focus::ResultsList) break;  // the file actions open the selected file
+      finder.screen.focusSearchBox();
+      finder.settings.SearchType = kModeFiles;
+      runSearch(finder);
+      break;
+    case 505:
+    case 506:
+    case 507:
+    case 508:
+      search(finder, command - 504);
+      break;
     case 517:
       clickBeep(finder);
       finder.screen.closeWindow();
@@ -29,6 +62,12 @@ void handleCommand(Finder& finder, int command, int /*code*/) {
       break;
     case 554:
       cycleSpeechRate(finder);
+      break;
+    case 557:
+      stepFontSize(finder, 4);
+      break;
+    case 558:
+      stepFontSize(finder, -4);
       break;
     case 568:
       muteSpeakers(finder);

@@ -12,6 +12,7 @@
 #include "findaro/core/main_window.h"
 #include "findaro/core/main_window_win32.h"
 #include "findaro/core/settings_store.h"
+#include "findaro/search/search_arguments.h"
 
 extern const unsigned long long kBuildFileTime;
 
@@ -82,6 +83,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.createSearchBox();
   window.createPreviewPane();
   window.createToolbarImages();
+  findaro::buildCategoryLists(finder);
   window.createStatusBar();
   window.run();
 

@@ -2,6 +2,8 @@
 // The program-wide state of one run of the finder, with the seams it acts through.
 // Every operation of the program is a free function taking it.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/voice.h"
 #include "findaro/core/desktop.h"
@@ -26,6 +28,11 @@ struct Finder {
   std::string buildStamp;  // "   Compiled: " + date + " " + time
   int toolbarPage = 0;
   bool restartAfterUpdate = false;
+  bool sortDescending = false;
+  std::string engineArguments;   // the argument string of the most recent search
+  long long counterFrequency = 1;
+  std::string previewFile;
+  std::vector<std::pair<std::string, std::string>> categoryLists;  // prefix and extension list
 };
 
 }  // namespace findaro

@@ -5,6 +5,7 @@
 #include "findaro/core/settings_store.h"
 #include "findaro/core/toolbar.h"
 #include "findaro/lists/colors.h"
+#include "findaro/search/results_file.h"
 #include "findaro/speech/speech.h"
 
 namespace findaro {
@@ -30,7 +31,7 @@ void initialiseWindow(Finder& finder) {
   applyColors(finder);
   if (s.Maximized == 1) screen.showMaximized();
   if (s.Minimized == 1) screen.showMinimized();
-  layoutWindow(finder);
+  reloadLastResults(finder);
   screen.postStartupStep();
 }
 

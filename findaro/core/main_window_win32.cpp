@@ -11,7 +11,9 @@
 #include "findaro/core/layout.h"
 #include "findaro/core/main_window.h"
 #include "findaro/core/toolbar.h"
+#include "findaro/core/window_events.h"
 #include "findaro/search/result_cells.h"
+#include "findaro/speech/focus_narration.h"
 
 namespace findaro {
 namespace {
@@ -90,6 +92,7 @@ void MainWindow::createResultsList() {
     setItemCount(1);
     selectRow(1);
   }
+  listenToFocus(resultsList_, kResultsList);
   listImages_ = ImageList_Create(24, 24, ILC_COLOR32 | ILC_MASK, 5, 0);
   HICON folder = loadIcon(instance_, L"xfolder", 24);
   if (folder) {
@@ -105,6 +108,27 @@ void MainWindow::createSearchBox() {
                                reinterpret_cast<HMENU>(kSearchBox), instance_, nullptr);
   // Plain text only: what is pasted or typed is a search term, not a document.
   SendMessageW(searchBox_, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
+  listenToFocus(searchBox_, kSearchBox);
+}
+
+void MainWindow::listenToFocus(HWND control, ControlId id) {
+  SetWindowSubclass(control, controlProc, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR data) {
+  auto* self = reinterpret_cast<MainWindow*>(data);
+  if (message == WM_SETFOCUS && self->finder_ && self->initialised_) {
+    try {
+      if (id == kSearchBox) announceSearchBoxFocus(*self->finder_);
+      else if (id == kResultsList) announceListFocus(*self->finder_);
+      else if (id == kToolbar) announceToolbarFocus(*self->finder_);
+    } catch (...) {
+      // The focus still moves; only the announcement is lost.
+    }
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, controlProc, id);
+  return DefSubclassProc(control, message, wParam, lParam);
 }
 
 void MainWindow::createPreviewPane() {
@@ -160,6 +184,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Gdiplus::GdiplusStartupInput input;
       ULONG_PTR token = 0;
       Gdiplus::GdiplusStartup(&token, &input, nullptr);  // held for the whole run
+      LARGE_INTEGER frequency{};
+      QueryPerformanceFrequency(&frequency);
+      finder_->counterFrequency = frequency.QuadPart;
       initialiseWindow(*finder_);
       initialised_ = true;
       return 0;
@@ -169,6 +196,24 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SIZE:
       if (initialised_) layoutWindow(*finder_);
+      return 0;
+    case WM_SETCURSOR: {
+      // The empty strip right of the toolbar's buttons drags the window, but
+      // only once the button is pressed: a drag started without it would follow
+      // the mouse until the next click.
+      if (toolbar_ && HIWORD(lParam) == WM_LBUTTONDOWN) {
+        POINT p{};
+        GetCursorPos(&p);
+        ScreenToClient(toolbar_, &p);
+        if (isDragStrip(p.x, p.y, lastButtonRight(), toolbarHeight())) {
+          SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+          return TRUE;
+        }
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
+    }
+    case WM_MOUSEWHEEL:
+      if (initialised_) onMouseWheel(*finder_, GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_COMMAND:
       if (initialised_) handleCommand(*finder_, LOWORD(wParam), HIWORD(wParam));
@@ -188,24 +233,44 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainWindow::handleNotify(NMHDR* header) {
+  if (!initialised_) return 0;
   if (header->idFrom == kToolbar && header->code == NM_RCLICK) {
     if (reinterpret_cast<NMMOUSE*>(header)->dwItemSpec == 518) previousToolbarPage(*finder_);
     return 0;
   }
   if (header->idFrom != kResultsList) return 0;
-  if (header->code == LVN_GETDISPINFOW) {
-    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
-    if (item.mask & LVIF_TEXT) {
-      cellBuffer_ = common::toWide(cellText(*finder_, item.iItem + 1, item.iSubItem + 1));
-      item.pszText = cellBuffer_.data();
+  switch (header->code) {
+    case LVN_GETDISPINFOW: {
+      LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+      if (item.mask & LVIF_TEXT) {
+        cellBuffer_ = common::toWide(cellText(*finder_, item.iItem + 1, item.iSubItem + 1));
+        item.pszText = cellBuffer_.data();
+      }
+      // Only folder rows carry the folder picture; a file row shows none.
+      if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0) {
+        int image = rowImage(*finder_, item.iItem + 1);
+        item.iImage = image < 0 ? I_IMAGENONE : image;
+      }
+      return 0;
     }
-    // Only folder rows carry the folder picture; a file row shows none.
-    if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0) {
-      int image = rowImage(*finder_, item.iItem + 1);
-      item.iImage = image < 0 ? I_IMAGENONE : image;
+    case LVN_ITEMCHANGED: {
+      auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+      if ((change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED) && change->iItem >= 0)
+        onRowSelected(*finder_, change->iItem + 1);
+      return 0;
     }
+    case LVN_COLUMNCLICK:
+      onColumnClick(*finder_, reinterpret_cast<NMLISTVIEW*>(header)->iSubItem + 1);
+      return 0;
+    case LVN_KEYDOWN:
+      return letterJump(*finder_, reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) ? 1 : 0;
+    case LVN_ODFINDITEMW:
+      // The list's own type-to-find would pick a row of its choosing; the letter
+      // jump has already moved the selection.
+      return -1;
+    default:
+      return 0;
   }
-  return 0;
 }
 
 HWND MainWindow::control(ControlId id) const {
@@ -430,6 +495,7 @@ void MainWindow::buildToolbar(const std::vector<ToolbarItem>& items) {
     SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
   }
   RedrawWindow(toolbar_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  listenToFocus(toolbar_, kToolbar);
 }
 
 void MainWindow::setToolbarFont(const std::string& face, int points) {

@@ -83,6 +83,9 @@ class MainWindow : public Screen {
 
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
+  void listenToFocus(HWND control, ControlId id);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleNotify(NMHDR* header);
   HWND control(ControlId id) const;

@@ -7,7 +7,7 @@
 
 namespace findaro {
 
-std::string formatSize(const Finder& finder, const ResultRecord& record) {
+std::string formatSize(const Finder& finder, const RecordView& record) {
   long long size = record.SizeValue;
   if (finder.settings.UseKB == 0) return common::groupThousands(size) + " bytes";
   long long kilo = size / 1000;
@@ -18,26 +18,27 @@ std::string formatSize(const Finder& finder, const ResultRecord& record) {
   return common::groupThousands(kilo) + " KB";
 }
 
-std::string shortenFolder(const std::string& folder) {
+std::string shortenFolder(std::string_view folder) {
   if (folder.empty()) return {};
-  std::string withSlash = common::endsWith(folder, "\\") ? folder : folder + "\\";
+  std::string withSlash(folder);
+  if (!common::endsWith(folder, "\\")) withSlash += '\\';
   std::vector<std::string> pieces = common::split(withSlash, "\\");
   // Fewer than three levels would only repeat themselves around the dots.
-  if (pieces.size() < 4) return folder;
+  if (pieces.size() < 4) return std::string(folder);
   return pieces[0] + "\\" + pieces[1] + "\\...\\" + pieces[pieces.size() - 2];
 }
 
 std::string cellText(const Finder& finder, int row, int column) {
   if (row < 1 || row > finder.results.count()) return {};
-  const ResultRecord& r = finder.results.at(row);
+  RecordView r = finder.results.at(row);
   const Settings& s = finder.settings;
   switch (column) {
     case 1:
-      return r.IsFolder != 0 ? "(f) " + r.Name : r.Name;
+      return r.IsFolder != 0 ? "(f) " + std::string(r.Name) : std::string(r.Name);
     case 2:
-      return s.ShortPath != 0 ? shortenFolder(r.Folder) : r.Folder;
+      return s.ShortPath != 0 ? shortenFolder(r.Folder) : std::string(r.Folder);
     case 3:
-      return s.EnableTime != 0 ? r.DateText : r.DateText.substr(0, r.DateText.find(' '));
+      return std::string(s.EnableTime != 0 ? r.DateText : r.DateText.substr(0, r.DateText.find(' ')));
     case 4:
       if (r.IsFolder == 1 || r.Name == kPlaceholderName || r.Name == kLoadingName) return {};
       return formatSize(finder, r);
@@ -48,9 +49,12 @@ std::string cellText(const Finder& finder, int row, int column) {
 
 std::string statusText(const Finder& finder, int row) {
   if (row < 1 || row > finder.results.count()) return {};
-  const ResultRecord& r = finder.results.at(row);
-  return "  " + common::plainNumber(row) + "  " + r.Name + "  " + common::trimBlanks(r.DateText) + "  " +
-         common::trimBlanks(r.SizeText) + "  " + r.Folder;
+  RecordView r = finder.results.at(row);
+  std::string text = "  " + common::plainNumber(row) + "  ";
+  text += r.Name;
+  text += "  " + common::trimBlanks(r.DateText) + "  " + common::trimBlanks(r.SizeText) + "  ";
+  text += r.Folder;
+  return text;
 }
 
 int rowImage(const Finder& finder, int row) {

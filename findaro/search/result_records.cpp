@@ -1,20 +1,301 @@
 #include "findaro/search/result_records.h"
 
-namespace findaro {
+#include <algorithm>
+#include <cstring>
 
-void ResultRecords::resetToSingle(const std::string& name) {
-  records_.clear();
-  ResultRecord record;
-  record.Name = name;
-  records_.push_back(std::move(record));
+#include "common/number_format.h"
+
+namespace findaro {
+namespace {
+
+// Characters are counted, not bytes, and a character is never cut in half.
+size_t bytesForCharacters(std::string_view text, size_t maxCharacters) {
+  if (text.size() <= maxCharacters) return text.size();
+  size_t characters = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (characters == maxCharacters) return i;
+    ++characters;
+  }
+  return text.size();
 }
 
-void ResultRecords::assign(std::vector<ResultRecord> records) {
+void appendTwo(std::string& out, unsigned value) {
+  out += static_cast<char>('0' + value / 10 % 10);
+  out += static_cast<char>('0' + value % 10);
+}
+
+bool readDigits(std::string_view text, size_t& i, unsigned& value, int& digits) {
+  value = 0;
+  digits = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 6) {
+    value = value * 10 + static_cast<unsigned>(text[i] - '0');
+    ++i;
+    ++digits;
+  }
+  return digits > 0;
+}
+
+void skipBlanks(std::string_view text, size_t& i) {
+  while (i < text.size() && text[i] == ' ') ++i;
+}
+
+struct KeyIndex {
+  uint64_t key;
+  uint32_t index;
+};
+
+// An order-keeping 64-bit key from the first eight bytes of a text.
+uint64_t prefixKey(std::string_view text) {
+  uint64_t key = 0;
+  for (size_t i = 0; i < 8; ++i)
+    key = (key << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+  return key;
+}
+
+// Least significant byte first; bytes that every key shares cost no pass.
+void radixSort(std::vector<KeyIndex>& items) {
+  const size_t n = items.size();
+  std::vector<KeyIndex> scratch(n);
+  size_t counts[8][256] = {};
+  for (const KeyIndex& item : items)
+    for (int b = 0; b < 8; ++b) ++counts[b][(item.key >> (8 * b)) & 0xFF];
+  KeyIndex* from = items.data();
+  KeyIndex* to = scratch.data();
+  for (int b = 0; b < 8; ++b) {
+    size_t* count = counts[b];
+    if (count[(from[0].key >> (8 * b)) & 0xFF] == n) continue;
+    size_t offset = 0;
+    for (int v = 0; v < 256; ++v) {
+      size_t c = count[v];
+      count[v] = offset;
+      offset += c;
+    }
+    for (size_t i = 0; i < n; ++i) to[count[(from[i].key >> (8 * b)) & 0xFF]++] = from[i];
+    std::swap(from, to);
+  }
+  if (from != items.data()) std::memcpy(items.data(), from, n * sizeof(KeyIndex));
+}
+
+}  // namespace
+
+RecordView ResultRecords::at(int row) const {
+  const PackedRecord& p = records_[static_cast<size_t>(row - 1)];
+  const char* base = text_.data() + p.base();
+  RecordView v;
+  v.Folder = std::string_view(base, p.folderLength);
+  v.Name = std::string_view(base + p.nameOffset, p.nameLength);
+  v.DateText = std::string_view(base + p.dateOffset, p.dateLength);
+  v.SizeText = std::string_view(base + p.sizeOffset, p.sizeLength);
+  v.SizeValue = p.sizeValue;
+  v.IsFolder = (p.flags & PackedRecord::kFolderFlag) ? 1 : 0;
+  return v;
+}
+
+std::string ResultRecords::dateKeyText(int row) const {
+  const PackedRecord& p = packed(row);
+  if (!(p.flags & PackedRecord::kDateParsedFlag)) return literalDateKey(at(row).DateText).substr(0, 31);
+  uint64_t k = p.dateKey;
+  unsigned second = k % 100, minute = k / 100 % 100, hour = k / 10000 % 100;
+  unsigned day = k / 1000000 % 100, month = k / 100000000 % 100;
+  unsigned year = static_cast<unsigned>(k / 10000000000ULL);
+  std::string out = std::to_string(year);
+  out += '/';
+  appendTwo(out, month);
+  out += '/';
+  appendTwo(out, day);
+  out += ' ';
+  if (p.flags & PackedRecord::kTimeFlag) {
+    appendTwo(out, hour);
+    out += ':';
+    appendTwo(out, minute);
+    if (p.flags & PackedRecord::kSecondsFlag) {
+      out += ':';
+      appendTwo(out, second);
+    }
+  }
+  return out;
+}
+
+void ResultRecords::resetToSingle(const std::string& name) {
+  ResultRecord record;
+  record.Name = name;
+  assign({record});
+}
+
+bool ResultRecords::isPlaceholder() const {
+  return records_.size() == 1 && at(1).Name == kPlaceholderName;
+}
+
+void ResultRecords::assign(const std::vector<ResultRecord>& records) {
   if (records.empty()) {
     resetToPlaceholder();
     return;
   }
+  std::string text;
+  std::vector<PackedRecord> packed;
+  packed.reserve(records.size());
+  for (const ResultRecord& r : records) {
+    PackedRecord p;
+    p.setBase(text.size());
+    size_t folder = bytesForCharacters(r.Folder, kFolderCapacity);
+    size_t name = bytesForCharacters(r.Name, kNameCapacity);
+    size_t date = bytesForCharacters(r.DateText, kDateTextCapacity);
+    size_t size = bytesForCharacters(r.SizeText, kSizeTextCapacity);
+    text.append(r.Folder, 0, folder);
+    p.folderLength = static_cast<uint16_t>(folder);
+    p.nameOffset = static_cast<uint32_t>(folder);
+    text.append(r.Name, 0, name);
+    p.nameLength = static_cast<uint16_t>(name);
+    p.dateOffset = static_cast<int32_t>(folder + name);
+    text.append(r.DateText, 0, date);
+    p.dateLength = static_cast<uint8_t>(date);
+    p.sizeOffset = static_cast<int32_t>(folder + name + date);
+    text.append(r.SizeText, 0, size);
+    p.sizeLength = static_cast<uint8_t>(size);
+    p.sizeValue = r.SizeValue;
+    if (r.IsFolder) p.flags |= PackedRecord::kFolderFlag;
+    bool seconds = false;
+    bool time = false;
+    if (parseDateKey(r.DateText.substr(0, date), p.dateKey, seconds, time)) {
+      p.flags |= PackedRecord::kDateParsedFlag;
+      if (seconds) p.flags |= PackedRecord::kSecondsFlag;
+      if (time) p.flags |= PackedRecord::kTimeFlag;
+    }
+    packed.push_back(p);
+  }
+  adopt(std::move(text), std::move(packed));
+}
+
+void ResultRecords::adopt(std::string text, std::vector<PackedRecord> records) {
+  if (records.empty()) {
+    resetToPlaceholder();
+    return;
+  }
+  text_ = std::move(text);
   records_ = std::move(records);
+}
+
+void ResultRecords::sortByColumn(int column, bool descending) {
+  if (column < 1 || column > 4 || records_.size() < 2) return;
+  const size_t n = records_.size();
+  std::vector<KeyIndex> keys(n);
+  for (size_t i = 0; i < n; ++i) {
+    const PackedRecord& p = records_[i];
+    uint64_t key = 0;
+    if (column == 1) key = prefixKey(std::string_view(text_.data() + p.base() + p.nameOffset, p.nameLength));
+    else if (column == 2) key = prefixKey(std::string_view(text_.data() + p.base(), p.folderLength));
+    else if (column == 3) key = p.dateKey;
+    else key = static_cast<uint64_t>(p.sizeValue) ^ (1ULL << 63);  // signed order
+    keys[i] = {key, static_cast<uint32_t>(i)};
+  }
+  radixSort(keys);
+  if (column <= 2) {
+    // Texts that share their first eight bytes are told apart by the whole text.
+    auto text = [this, column](uint32_t index) {
+      const PackedRecord& p = records_[index];
+      const char* base = text_.data() + p.base();
+      return column == 1 ? std::string_view(base + p.nameOffset, p.nameLength)
+                         : std::string_view(base, p.folderLength);
+    };
+    for (size_t begin = 0; begin < n;) {
+      size_t end = begin + 1;
+      while (end < n && keys[end].key == keys[begin].key) ++end;
+      if (end - begin > 1)
+        std::sort(keys.begin() + static_cast<long>(begin), keys.begin() + static_cast<long>(end),
+                  [&text](const KeyIndex& a, const KeyIndex& b) { return text(a.index) < text(b.index); });
+      begin = end;
+    }
+  }
+  if (descending) std::reverse(keys.begin(), keys.end());
+  // Put the records in their new order in place, one cycle of the permutation at a time.
+  const uint32_t done = static_cast<uint32_t>(n);
+  for (size_t start = 0; start < n; ++start) {
+    if (keys[start].index == done) continue;
+    PackedRecord held = records_[start];
+    size_t j = start;
+    while (true) {
+      size_t k = keys[j].index;
+      keys[j].index = done;
+      if (k == start) {
+        records_[j] = held;
+        break;
+      }
+      records_[j] = records_[k];
+      j = k;
+    }
+  }
+}
+
+bool parseDateKey(std::string_view text, uint64_t& key, bool& hasSeconds, bool& hasTime) {
+  size_t i = 0;
+  skipBlanks(text, i);
+  unsigned a, b, c;
+  int da, db, dc;
+  auto separator = [&text](size_t at) { return at < text.size() && (text[at] == '/' || text[at] == '-' || text[at] == '.'); };
+  if (!readDigits(text, i, a, da) || !separator(i)) return false;
+  ++i;
+  if (!readDigits(text, i, b, db) || !separator(i)) return false;
+  ++i;
+  if (!readDigits(text, i, c, dc)) return false;
+  unsigned year, month, day;
+  if (da == 4) {
+    year = a, month = b, day = c;
+  } else if (dc == 4) {
+    year = c;
+    // Month first, as the client writes it; a first number above 12 can only be a day.
+    if (a > 12 && b <= 12) day = a, month = b;
+    else month = a, day = b;
+  } else {
+    return false;
+  }
+  if (month < 1 || month > 12 || day < 1 || day > 31) return false;
+  unsigned hour = 0, minute = 0, second = 0;
+  hasSeconds = false;
+  hasTime = false;
+  if (i < text.size() && (text[i] == 't' || text[i] == 'T')) ++i;
+  skipBlanks(text, i);
+  int digits;
+  if (i < text.size() && readDigits(text, i, hour, digits)) {
+    if (i >= text.size() || text[i] != ':') return false;
+    ++i;
+    if (!readDigits(text, i, minute, digits)) return false;
+    if (i < text.size() && text[i] == ':') {
+      ++i;
+      if (!readDigits(text, i, second, digits)) return false;
+      hasSeconds = true;
+    }
+    hasTime = true;
+    skipBlanks(text, i);
+    if (i + 1 < text.size() && (text[i] == 'a' || text[i] == 'p' || text[i] == 'A' || text[i] == 'P') &&
+        (text[i + 1] == 'm' || text[i + 1] == 'M')) {
+      bool pm = text[i] == 'p' || text[i] == 'P';
+      if (hour < 1 || hour > 12) return false;
+      hour = hour % 12 + (pm ? 12 : 0);
+      i += 2;
+    }
+    if (hour > 23 || minute > 59 || second > 59) return false;
+  }
+  skipBlanks(text, i);
+  if (i != text.size()) return false;
+  key = ((((static_cast<uint64_t>(year) * 100 + month) * 100 + day) * 100 + hour) * 100 + minute) * 100 + second;
+  return true;
+}
+
+std::string literalDateKey(std::string_view dateText) {
+  size_t blank = dateText.find(' ');
+  std::string_view first = dateText.substr(0, blank);
+  std::string_view second;
+  if (blank != std::string_view::npos) {
+    std::string_view rest = dateText.substr(blank + 1);
+    second = rest.substr(0, rest.find(' '));
+  }
+  std::string key(first.size() > 4 ? first.substr(first.size() - 4) : first);
+  key += '/';
+  key += first.substr(0, 5);
+  key += ' ';
+  key += second;
+  return key;
 }
 
 }  // namespace findaro

@@ -1,6 +1,11 @@
 #pragma once
 // The records behind the results list: one per match, numbered from 1, never
 // fewer than one (the placeholder "<empty>" when nothing was found).
+//
+// A search may bring a million matches, so the records do not own strings: all
+// texts live in one buffer (the results file after its clean-up), and a record is
+// a few offsets and the two sort keys, 40 bytes in all.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,32 +15,95 @@ namespace findaro {
 constexpr const char* kPlaceholderName = "<empty>";
 constexpr const char* kLoadingName = "Loading ...";
 
+// Capacities of the record's text fields, in characters.
+constexpr size_t kNameCapacity = 259;
+constexpr size_t kFolderCapacity = 259;
+constexpr size_t kDateTextCapacity = 31;
+constexpr size_t kSizeTextCapacity = 31;
+
+// A record as the rest of the program reads it.
+struct RecordView {
+  std::string_view Name;
+  std::string_view Folder;
+  std::string_view DateText;
+  std::string_view SizeText;
+  long long SizeValue = 0;
+  int IsFolder = 0;
+};
+
+// A record given whole, as the lists and the tests give them.
 struct ResultRecord {
   std::string Name;
   std::string Folder;
   std::string DateText;
   std::string SizeText;
-  std::string DateKey;
   long long SizeValue = 0;
   int IsFolder = 0;
 };
+
+// The packed form: offsets into the text buffer.
+struct PackedRecord {
+  uint32_t pathLow = 0;     // where the folder starts (low 32 bits)
+  uint8_t pathHigh = 0;     // and its high 8 bits: buffers up to 1 TB
+  uint8_t sizeLength = 0;
+  uint8_t dateLength = 0;
+  uint8_t flags = 0;        // kFolderFlag, kSecondsFlag, kDateParsedFlag, kTimeFlag
+  int32_t sizeOffset = 0;   // relative to the folder's start
+  int32_t dateOffset = 0;
+  uint16_t folderLength = 0;
+  uint16_t nameLength = 0;
+  uint32_t nameOffset = 0;  // relative to the folder's start
+  int64_t sizeValue = 0;
+  uint64_t dateKey = 0;     // yyyymmddhhmmss, 0 when the date could not be read
+
+  static constexpr uint8_t kFolderFlag = 1;
+  static constexpr uint8_t kSecondsFlag = 2;
+  static constexpr uint8_t kDateParsedFlag = 4;
+  static constexpr uint8_t kTimeFlag = 8;
+
+  uint64_t base() const { return (static_cast<uint64_t>(pathHigh) << 32) | pathLow; }
+  void setBase(uint64_t offset) {
+    pathLow = static_cast<uint32_t>(offset);
+    pathHigh = static_cast<uint8_t>(offset >> 32);
+  }
+};
+static_assert(sizeof(PackedRecord) == 40, "a record stays small: a million of them are routine");
 
 class ResultRecords {
  public:
   ResultRecords() { resetToPlaceholder(); }
 
   int count() const { return static_cast<int>(records_.size()); }
-  const ResultRecord& at(int row) const { return records_[static_cast<size_t>(row - 1)]; }
-  ResultRecord& at(int row) { return records_[static_cast<size_t>(row - 1)]; }
+  RecordView at(int row) const;  // row from 1
+  // The sortable date: year/month/day, a blank, the 24-hour time.
+  std::string dateKeyText(int row) const;
 
-  // One record with only a name (the placeholder, "Loading ...", a list row).
+  // One record with only a name (the placeholder, "Loading ...").
   void resetToSingle(const std::string& name);
   void resetToPlaceholder() { resetToSingle(kPlaceholderName); }
-  void assign(std::vector<ResultRecord> records);
-  bool isPlaceholder() const { return records_.size() == 1 && records_[0].Name == kPlaceholderName; }
+  bool isPlaceholder() const;
+  // Whole records; none gives the placeholder.
+  void assign(const std::vector<ResultRecord>& records);
+  // Records read from the results file, with the buffer their texts live in.
+  void adopt(std::string text, std::vector<PackedRecord> records);
+
+  // Sorts by column 1 name, 2 folder, 3 date, 4 size; other columns sort nothing.
+  void sortByColumn(int column, bool descending);
+
+  const PackedRecord& packed(int row) const { return records_[static_cast<size_t>(row - 1)]; }
+  size_t memoryBytes() const { return text_.capacity() + records_.capacity() * sizeof(PackedRecord); }
 
  private:
-  std::vector<ResultRecord> records_;
+  std::string text_;
+  std::vector<PackedRecord> records_;
 };
+
+// The date key as a number, from the date text the client wrote: every form it
+// writes (MM/DD/YYYY HH:MM, M/D/YYYY H:MM:SS AM or PM, YYYY-MM-DD) is read;
+// false when the text is not a date.
+bool parseDateKey(std::string_view dateText, uint64_t& key, bool& hasSeconds, bool& hasTime);
+// The date key as the older reader made it from the text alone: the last 4
+// characters of the first word, "/", its first 5 characters, " ", the second word.
+std::string literalDateKey(std::string_view dateText);
 
 }  // namespace findaro

@@ -11,7 +11,7 @@ using testing_support::FinderTest;
 class ResultCellsTest : public FinderTest {
  protected:
   std::string sizeOf(long long bytes) {
-    ResultRecord r;
+    RecordView r;
     r.SizeValue = bytes;
     return formatSize(finder, r);
   }

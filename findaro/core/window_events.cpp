@@ -1,0 +1,57 @@
+#include "findaro/core/window_events.h"
+
+#include "common/text.h"
+#include "findaro/core/finder.h"
+#include "findaro/core/layout.h"
+#include "findaro/lists/colors.h"
+#include "findaro/lists/font_size.h"
+#include "findaro/search/result_cells.h"
+#include "findaro/search/results_file.h"
+#include "findaro/search/search_run.h"
+#include "findaro/speech/speech.h"
+
+namespace findaro {
+
+void onRowSelected(Finder& finder, int row) {
+  if (row < 1 || row > finder.results.count()) return;
+  setStatusText(finder, statusText(finder, row));
+  RecordView record = finder.results.at(row);
+  finder.previewFile = common::truncateUtf16Units(std::string(record.Folder) + std::string(record.Name), 259);
+  speak(finder, std::string(record.Name));
+}
+
+bool letterJump(Finder& finder, int virtualKey) {
+  // Only keys that type a letter or digit jump; arrows and the other navigation
+  // keys keep their own meaning in the list.
+  bool letter = virtualKey >= 'A' && virtualKey <= 'Z';
+  bool digit = virtualKey >= '0' && virtualKey <= '9';
+  if (!letter && !digit) return false;
+  char wanted = static_cast<char>(letter ? virtualKey - 'A' + 'a' : virtualKey);
+  int selected = finder.screen.selectedRow();
+  for (int row = selected + 1; row <= finder.results.count(); ++row) {
+    std::string_view name = finder.results.at(row).Name;
+    if (!name.empty() && common::asciiLower(name.substr(0, 1))[0] == wanted) {
+      finder.screen.selectRow(row);
+      return true;
+    }
+  }
+  return false;
+}
+
+void onColumnClick(Finder& finder, int column) {
+  sortResults(finder, column);
+  finder.screen.redrawList();
+}
+
+bool isDragStrip(int x, int y, int lastButtonRight, int toolbarHeight) {
+  return x > lastButtonRight && y < toolbarHeight;
+}
+
+void onMouseWheel(Finder& finder, int delta) {
+  if (delta > 0) changeFontSize(finder, 4);
+  else if (delta < 0) changeFontSize(finder, -4);
+  applyColors(finder);
+  layoutWindow(finder);
+}
+
+}  // namespace findaro

@@ -1,0 +1,17 @@
+#pragma once
+// What the main window does with the events its controls report.
+namespace findaro {
+
+struct Finder;
+
+// A newly selected row (from 1): status bar, preview file, its name spoken.
+void onRowSelected(Finder& finder, int row);
+// A key pressed in the results list: a letter or digit selects the next row
+// below whose name begins with it. True when a row was selected.
+bool letterJump(Finder& finder, int virtualKey);
+void onColumnClick(Finder& finder, int column);
+// The toolbar's empty strip right of its buttons drags the window.
+bool isDragStrip(int x, int y, int lastButtonRight, int toolbarHeight);
+void onMouseWheel(Finder& finder, int delta);
+
+}  // namespace findaro

@@ -1,0 +1,17 @@
+#include "findaro/lists/font_size.h"
+
+#include "common/number_format.h"
+#include "findaro/core/finder.h"
+#include "findaro/speech/speech.h"
+
+namespace findaro {
+
+void changeFontSize(Finder& finder, int step) {
+  int& size = finder.settings.FontSize;
+  size += step;
+  if (size < 8) size = 8;
+  finder.screen.setLargeFont(finder.settings.FontName, size);
+  speak(finder, "Font Size is " + common::formatNumber(size));
+}
+
+}  // namespace findaro

@@ -1,0 +1,340 @@
+#include "findaro/search/results_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "common/number_format.h"
+#include "common/text.h"
+#include "findaro/core/finder.h"
+#include "findaro/core/layout.h"
+#include "findaro/core/toolbar.h"
+
+namespace findaro {
+namespace {
+
+constexpr const char* kResultsFile = "results.txt";
+constexpr size_t kLongestPath = 260;
+constexpr int kMaxFields = 16;
+
+const std::array<char, 128> kAsciiLower = [] {
+  std::array<char, 128> table{};
+  for (int c = 0; c < 128; ++c) table[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return table;
+}();
+
+size_t characterCount(std::string_view text) {
+  size_t count = 0;
+  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+size_t bytesForCharacters(std::string_view text, size_t maxCharacters) {
+  if (text.size() <= maxCharacters) return text.size();
+  size_t characters = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (characters == maxCharacters) return i;
+    ++characters;
+  }
+  return text.size();
+}
+
+// Which field holds what. Older clients write "Size,Date Modified,Filename";
+// newer ones put the file name first, and a custom search may name only it.
+struct Columns {
+  int size = 0;
+  int date = 1;
+  int path = 2;
+  bool hasSize = true;
+  int last() const { return std::max({size, date, path}); }
+};
+
+Columns columnsFromHeader(std::string_view header) {
+  std::vector<std::string> names;
+  std::string field;
+  bool quoted = false;
+  for (char c : header) {
+    if (c == '"') quoted = !quoted;
+    else if (c == ',' && !quoted) names.push_back(common::trimBlanks(std::exchange(field, {})));
+    else field += c;
+  }
+  names.push_back(common::trimBlanks(field));
+  auto index = [&names](const char* name) {
+    auto it = std::find(names.begin(), names.end(), name);
+    return it == names.end() ? -1 : static_cast<int>(it - names.begin());
+  };
+  Columns c;
+  if (index("filename") < 0) return c;
+  c.path = index("filename");
+  c.size = index("size");
+  c.date = index("date modified");
+  c.hasSize = c.size >= 0;
+  return c;
+}
+
+// Cleans the text in place, one line at a time: lower case, no double quotes,
+// fields split at commas outside quotes. Writing never passes reading, except when
+// lower-casing makes a letter longer; then the rest is written to a copy.
+class Cleaner {
+ public:
+  Cleaner(std::string& source, const ResultsFileRules& rules) : source_(source), rules_(rules) {}
+
+  struct Line {
+    size_t start[kMaxFields] = {};
+    size_t end[kMaxFields] = {};
+    int fields = 0;
+    bool empty = true;
+    size_t begin = 0;
+  };
+
+  // Cleans source[from, to) and writes only the fields up to lastField.
+  void clean(size_t from, size_t to, int lastField, Line& line) {
+    if (!inPlace_) reserve(to - from);
+    line.begin = written_;
+    line.fields = 0;
+    line.empty = true;
+    int field = 0;
+    bool quoted = false;
+    line.start[0] = written_;
+    char* out = target();
+    size_t w = written_;
+    size_t i = from;
+    const char* in = source_.data();
+    while (i < to) {
+      unsigned char c = static_cast<unsigned char>(in[i]);
+      if (c < 0x80) {
+        ++i;
+        if (c == '"') {
+          quoted = !quoted;
+          continue;
+        }
+        line.empty = false;
+        if (c == ',' && !quoted) {
+          if (field < kMaxFields) line.end[field] = w;
+          ++field;
+          if (field < kMaxFields) line.start[field] = w;
+          continue;
+        }
+        if (field <= lastField) out[w++] = kAsciiLower[c];
+        continue;
+      }
+      size_t j = i;
+      while (j < to && static_cast<unsigned char>(in[j]) >= 0x80) ++j;
+      line.empty = false;
+      if (field <= lastField) {
+        std::string lowered = rules_.lowerCase ? rules_.lowerCase(std::string_view(in + i, j - i))
+                                               : std::string(in + i, j - i);
+        written_ = w;
+        if (inPlace_ && w + lowered.size() > j) switchToCopy(lowered.size() + (to - j));
+        if (!inPlace_) reserve(lowered.size() + (to - j));
+        out = target();
+        std::memcpy(out + w, lowered.data(), lowered.size());
+        w += lowered.size();
+      }
+      i = j;
+    }
+    if (field < kMaxFields) line.end[field] = w;
+    line.fields = std::min(field + 1, kMaxFields);
+    written_ = w;
+  }
+
+  void rewind(size_t to) { written_ = to; }
+  const char* data() const { return inPlace_ ? source_.data() : copy_.data(); }
+
+  std::string take() {
+    std::string text = inPlace_ ? std::move(source_) : std::move(copy_);
+    text.resize(written_);
+    return text;
+  }
+
+ private:
+  char* target() { return inPlace_ ? source_.data() : copy_.data(); }
+  void switchToCopy(size_t need) {
+    copy_.resize(source_.size() + source_.size() / 2 + need + 16);
+    std::memcpy(copy_.data(), source_.data(), written_);
+    inPlace_ = false;
+  }
+  void reserve(size_t need) {
+    size_t wanted = written_ + need + need / 2 + 16;
+    if (copy_.size() < wanted) copy_.resize(std::max(wanted, copy_.size() * 2));
+  }
+
+  std::string& source_;
+  const ResultsFileRules& rules_;
+  std::string copy_;
+  bool inPlace_ = true;
+  size_t written_ = 0;
+};
+
+size_t findLineEnd(const std::string& text, size_t from, size_t end) {
+  while (from < end) {
+    const void* hit = std::memchr(text.data() + from, '\r', end - from);
+    if (!hit) return end;
+    size_t at = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
+    if (at + 1 < end && text[at + 1] == '\n') return at;
+    from = at + 1;
+  }
+  return end;
+}
+
+// A field the line does not have is empty (at the line's start, so that every
+// field lies within the line's text).
+std::string_view fieldOf(const char* data, const Cleaner::Line& line, int index) {
+  if (index < 0 || index >= line.fields) return std::string_view(data + line.begin, 0);
+  return std::string_view(data + line.start[index], line.end[index] - line.start[index]);
+}
+
+// The extension: from the last "." after the last "\" or ":", the dot included.
+std::string_view extensionOf(std::string_view path) {
+  size_t separator = path.find_last_of("\\:");
+  size_t dot = path.find_last_of('.');
+  if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator)) return {};
+  return path.substr(dot);
+}
+
+// Newer clients end a folder's path with a backslash; the split treats such a
+// path as if it did not, so the folder keeps its name.
+std::string_view withoutFinalBackslash(std::string_view path) {
+  if (path.size() > 1 && path.back() == '\\') {
+    std::string_view shorter = path.substr(0, path.size() - 1);
+    size_t separator = shorter.find_last_of("\\:");
+    if (separator == std::string_view::npos || separator + 1 < shorter.size()) return shorter;
+  }
+  return path;
+}
+
+bool makeRecord(const char* data, const Cleaner::Line& line, const Columns& columns, const ResultsFileRules& rules,
+                PackedRecord& record) {
+  std::string_view size = fieldOf(data, line, columns.size);
+  std::string_view date = fieldOf(data, line, columns.date);
+  std::string_view path = fieldOf(data, line, columns.path);
+  std::string_view splitPath = withoutFinalBackslash(path);
+  if (rules.useIgnoreList) {
+    std::string_view extension = extensionOf(splitPath);
+    // A result without an extension names nothing to ignore.
+    if (!extension.empty() && rules.ignoreList.find(extension) != std::string::npos) return false;
+  }
+  size_t base = static_cast<size_t>(path.data() - data);
+  record.setBase(base);
+  if (characterCount(path) <= kLongestPath) {
+    size_t separator = splitPath.find_last_of("\\:");
+    size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
+    std::string_view name = splitPath.substr(nameStart);
+    record.folderLength = static_cast<uint16_t>(bytesForCharacters(path.substr(0, nameStart), kFolderCapacity));
+    record.nameOffset = static_cast<uint32_t>(nameStart);
+    record.nameLength = static_cast<uint16_t>(bytesForCharacters(name, kNameCapacity));
+  }
+  size_t sizeLength = bytesForCharacters(size, kSizeTextCapacity);
+  size_t dateLength = bytesForCharacters(date, kDateTextCapacity);
+  record.sizeOffset = static_cast<int32_t>(static_cast<long long>(size.data() - data) - static_cast<long long>(base));
+  record.sizeLength = static_cast<uint8_t>(sizeLength);
+  record.dateOffset = static_cast<int32_t>(static_cast<long long>(date.data() - data) - static_cast<long long>(base));
+  record.dateLength = static_cast<uint8_t>(dateLength);
+  record.sizeValue = common::readNumber64(size.substr(0, sizeLength));
+  bool folder = columns.hasSize ? sizeLength == 0 : (!path.empty() && path.back() == '\\');
+  record.flags = folder ? PackedRecord::kFolderFlag : 0;
+  bool seconds = false;
+  bool time = false;
+  if (parseDateKey(date.substr(0, dateLength), record.dateKey, seconds, time)) {
+    record.flags |= PackedRecord::kDateParsedFlag;
+    if (seconds) record.flags |= PackedRecord::kSecondsFlag;
+    if (time) record.flags |= PackedRecord::kTimeFlag;
+  }
+  return true;
+}
+
+ResultsFileRules rulesFor(Finder& finder) {
+  ResultsFileRules rules;
+  rules.useIgnoreList = finder.settings.UseIgnoreList != 0;
+  rules.ignoreList = finder.settings.IgnoreList;
+  Desktop& desktop = finder.desktop;
+  rules.lowerCase = [&desktop](std::string_view text) { return desktop.lowerCase(std::string(text)); };
+  rules.ansiToUtf8 = [&desktop](const std::string& bytes) { return desktop.ansiToUtf8(bytes); };
+  return rules;
+}
+
+}  // namespace
+
+ReadResults readResultsText(std::string bytes, const ResultsFileRules& rules) {
+  size_t begin = common::startsWith(bytes, "\xEF\xBB\xBF") ? 3 : 0;
+  if (!common::isValidUtf8(std::string_view(bytes).substr(begin))) {
+    bytes = rules.ansiToUtf8 ? rules.ansiToUtf8(bytes.substr(begin)) : bytes.substr(begin);
+    begin = 0;
+  }
+  size_t end = bytes.size();
+  while (end - begin >= 2 && bytes[begin] == '\r' && bytes[begin + 1] == '\n') begin += 2;
+  while (end - begin >= 2 && bytes[end - 2] == '\r' && bytes[end - 1] == '\n') end -= 2;
+
+  size_t headerEnd = findLineEnd(bytes, begin, end);
+  std::string header = bytes.substr(begin, headerEnd - begin);
+  if (rules.lowerCase) header = common::asciiLower(header);
+  Columns columns = columnsFromHeader(header);
+  int lastField = std::min(columns.last(), kMaxFields - 1);
+
+  ReadResults result;
+  result.records.reserve(static_cast<size_t>(std::count(bytes.begin() + static_cast<long>(begin),
+                                                        bytes.begin() + static_cast<long>(end), '\n')));
+  Cleaner cleaner(bytes, rules);
+  Cleaner::Line line;
+  for (size_t at = headerEnd + 2; at < end + 2 && headerEnd < end;) {
+    size_t lineEnd = findLineEnd(bytes, at, end);
+    if (lineEnd > at) {
+      cleaner.clean(at, lineEnd, lastField, line);
+      PackedRecord record;
+      if (!line.empty && makeRecord(cleaner.data(), line, columns, rules, record)) result.records.push_back(record);
+      else cleaner.rewind(line.begin);
+    }
+    if (lineEnd >= end) break;
+    at = lineEnd + 2;
+  }
+  result.text = cleaner.take();
+  result.records.shrink_to_fit();
+  return result;
+}
+
+void resetResults(Finder& finder) {
+  finder.results.resetToPlaceholder();
+  finder.screen.setItemCount(1);
+  finder.screen.selectRow(1);
+}
+
+void showResults(Finder& finder) {
+  Screen& screen = finder.screen;
+  screen.setColumnTitle(1, "Name  (" + resultCountText(finder) + ")");
+  screen.setGridStyle();
+  screen.setItemCount(finder.results.count());
+  screen.selectRow(1);
+  screen.focusList();
+}
+
+void loadResultsFile(Finder& finder) {
+  std::optional<std::string> bytes = finder.desktop.readFile(kResultsFile);
+  if (!bytes) {
+    finder.desktop.writeFile(kResultsFile, "");
+    bytes.emplace();
+  }
+  ReadResults read = readResultsText(std::move(*bytes), rulesFor(finder));
+  finder.screen.deleteAllItems();
+  if (!read.records.empty()) finder.results.adopt(std::move(read.text), std::move(read.records));
+  else resetResults(finder);
+  showResults(finder);
+  createToolbar(finder);
+  if (finder.settings.FocusOnRE != 0) {
+    finder.screen.postSelectAllSearchText();
+    finder.screen.focusSearchBox();
+  }
+}
+
+void reloadLastResults(Finder& finder) {
+  layoutWindow(finder);
+  loadResultsFile(finder);
+}
+
+void sortResults(Finder& finder, int column) {
+  finder.sortDescending = !finder.sortDescending;
+  finder.results.sortByColumn(column, finder.sortDescending);
+  finder.screen.selectRow(1);
+}
+
+}  // namespace findaro

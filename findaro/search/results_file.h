@@ -1,0 +1,38 @@
+#pragma once
+// Reading "results.txt", the comma-separated file the search client writes, into
+// result records, and the operations that put records on the list.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "findaro/search/result_records.h"
+
+namespace findaro {
+
+struct Finder;
+
+struct ResultsFileRules {
+  bool useIgnoreList = false;
+  std::string ignoreList;
+  // Lower-casing as the system does it, for runs of letters outside ASCII.
+  std::function<std::string(std::string_view)> lowerCase;
+  // Text that is not UTF-8 is taken in the system's ANSI code page.
+  std::function<std::string(const std::string&)> ansiToUtf8;
+};
+
+struct ReadResults {
+  std::string text;
+  std::vector<PackedRecord> records;
+};
+
+// The whole clean-up and split: the text lower-cased, quotes removed, the header
+// read, one record per line that passes the ignore list.
+ReadResults readResultsText(std::string bytes, const ResultsFileRules& rules);
+
+void loadResultsFile(Finder& finder);
+void reloadLastResults(Finder& finder);
+void resetResults(Finder& finder);
+void showResults(Finder& finder);
+void sortResults(Finder& finder, int column);
+
+}  // namespace findaro

@@ -1,0 +1,126 @@
+#include "findaro/search/search_arguments.h"
+
+#include <cmath>
+
+#include "common/number_format.h"
+#include "common/text.h"
+#include "findaro/core/finder.h"
+
+namespace findaro {
+
+const CategoryLists& categoryListTable() {
+  static const CategoryLists lists = {
+      {"audio:", std::string("ext:aac;ac3;aif;aifc;aiff;au;cda;dts;fla;flac;it;m1a;m2a;m3u;m4a;m4b;") +
+                     "m4p;mid;midi;mka;mod;mp2;mp3;mpa;ogg;ra;rmi;snd;spc;umx;voc;wav;wma;xm"},
+      {"zip:", std::string("ext:7z;ace;arj;bz2;cab;gz;gzip;jar;r00;r01;r02;r03;r04;r05;r06;r07;r08;") +
+                   "r09;r10;r11;r12;r13;r14;r15;r16;r17;r18;r19;r20;r21;r22;r23;r24;r25;r26;r27;" +
+                   "r28;r29;rar;tar;tgz;z;zip"},
+      {"doc:", std::string("ext:c;chm;cpp;csv;cxx;doc;docm;docx;dot;dotm;dotx;h;hpp;htm;html;") +
+                   "hxx;ini;java;lua;mht;mhtml;odt;pdf;potx;potm;ppam;ppsm;ppsx;pps;ppt;pptm;" +
+                   "pptx;rtf;sldm;sldx;thmx;txt;vsd;wpd;wps;wri;xlam;xls;xlsb;xlsm;xlsx;xltm;xltx;xml"},
+      {"exe:", "ext:bat;cmd;exe;msi;msp;scr"},
+      {"pic:", "ext:ani;bmp;gif;ico;jpe;jpeg;jpg;pcx;png;psd;tga;tif;tiff;webp;wmf"},
+      {"video:", std::string("ext:3g2;3gp;3gp2;3gpp;amr;amv;asf;avi;bdmv;bik;d2v;divx;drc;dsa;dsm;dss;") +
+                     "dsv;evo;f4v;flc;fli;flic;flv;hdmov;ifo;ivf;m1v;m2p;m2t;m2ts;m2v;m4v;mkv;" +
+                     "mp2v;mp4;mp4v;mpe;mpeg;mpg;mpls;mpv2;mpv4;mov;mts;ogm;ogv;pss;pva;qt;ram;" +
+                     "ratdvd;rm;rmm;rmvb;roq;rpm;smil;smk;swf;tp;tpr;ts;vob;vp6;webm;wm;wmp;wmv"},
+  };
+  return lists;
+}
+
+void buildCategoryLists(Finder& finder) { finder.categoryLists = categoryListTable(); }
+
+bool isAllowedSearchTerm(const std::string& term) {
+  static const std::string allowed =
+      "1234567890abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ !%*()-_=+\\|:./?\"";
+  return term.find_first_not_of(allowed) == std::string::npos;
+}
+
+bool isValidSearchTerm(Finder& finder) {
+  if (isAllowedSearchTerm(finder.settings.SearchTerm)) return true;
+  finder.screen.postSelectAllSearchText();
+  finder.screen.focusSearchBox();
+  return false;
+}
+
+std::string searchAnnouncement(int searchType) {
+  switch (searchType) {
+    case 1: return "Searching for files matching ";
+    case 2: return "Searching for folders matching ";
+    case 3: return "Searching for files and folders matching ";
+    default: return "Custom Search";
+  }
+}
+
+std::string typeOptions(int searchType) {
+  switch (searchType) {
+    case 1: return " -size -size-format 2 -dm /a-d ";
+    case 2: return " -size -size-format 2 -dm /ad ";
+    case 3: return " -size -size-format 2 -dm ";
+    default: return "";
+  }
+}
+
+std::string sortOption(int sortType) { return sortType != 0 ? " -sort dm " : " -sort name "; }
+
+std::string countOption(int maxResults) { return maxResults == 0 ? "" : " -n" + common::formatNumber(maxResults); }
+
+std::string buildExclusionText(Finder& finder) {
+  if (finder.settings.ExcludeSystemFolders == 0) return "";
+  if (!finder.desktop.fileExists("exclusion.txt")) return " !c:\\windows\\ !c:\\$recycle.bin\\ ";
+  std::string text = finder.desktop.readFile("exclusion.txt").value_or("");
+  if (!common::isValidUtf8(text)) text = finder.desktop.ansiToUtf8(text);
+  std::string exclusions;
+  for (const std::string& piece : common::split(text, "\r\n")) exclusions += " !" + piece;
+  return exclusions;
+}
+
+std::string escapeForCommandInterpreter(const std::string& term) {
+  std::string out;
+  bool quoted = false;
+  for (char c : term) {
+    if (c == '\r' || c == '\n') continue;
+    if (c == '"') quoted = !quoted;
+    // Inside double quotes the interpreter takes these literally; a caret would stay.
+    if (!quoted && (c == '&' || c == '<' || c == '>' || c == '^' || c == '|')) out += '^';
+    out += c;
+  }
+  return out;
+}
+
+std::string expandCategories(const std::string& arguments, const CategoryLists& lists) {
+  std::string out = arguments;
+  for (const auto& [prefix, list] : lists) out = common::replaceAll(out, prefix, list);
+  return out;
+}
+
+std::string engineArgumentsFor(int searchType, const std::string& exclusions, int sortType, int maxResults,
+                               const std::string& term, const CategoryLists& lists) {
+  std::string arguments;
+  if (searchType == 4) {
+    arguments = " -export-csv results.txt " + escapeForCommandInterpreter(term);
+  } else {
+    arguments = exclusions + typeOptions(searchType) + sortOption(sortType) + countOption(maxResults) +
+                " -export-csv results.txt " + term;
+    arguments = common::replaceAll(arguments, "|", "^|");
+  }
+  return expandCategories(arguments, lists);
+}
+
+std::string spokenSearchTerm(const std::string& searchTerm) {
+  if (common::trimBlanks(searchTerm).empty()) return "Empty";
+  return common::replaceAll(common::replaceAll(searchTerm, "*", " *"), "?", " ?");
+}
+
+std::string formatTenths(double seconds) {
+  long long tenths = std::llround(seconds * 10);
+  long long whole = tenths / 10;
+  std::string out = whole != 0 ? std::to_string(whole) : std::string();
+  out += '.';
+  out += static_cast<char>('0' + std::llabs(tenths % 10));
+  return out;
+}
+
+std::string formatCount(long long count) { return common::groupThousands(count); }
+
+}  // namespace findaro

@@ -1,0 +1,47 @@
+#pragma once
+// The argument string handed to the search client, and the pieces it is made of.
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace findaro {
+
+struct Finder;
+
+// Prefix ("audio:") and the extension list it stands for ("ext:aac;ac3;...").
+using CategoryLists = std::vector<std::pair<std::string, std::string>>;
+const CategoryLists& categoryListTable();
+void buildCategoryLists(Finder& finder);
+
+// Every character is one of the 79 the engine's query language takes here.
+bool isAllowedSearchTerm(const std::string& term);
+// The same for SearchTerm; when it fails the search box gets the focus with its
+// text selected, so the user can type it anew.
+bool isValidSearchTerm(Finder& finder);
+
+std::string searchAnnouncement(int searchType);
+std::string typeOptions(int searchType);
+std::string sortOption(int sortType);
+std::string countOption(int maxResults);
+std::string buildExclusionText(Finder& finder);
+
+// A custom search hands the term to the command interpreter: its special
+// characters are escaped outside double quotes, and line breaks dropped, so the
+// whole term reaches the client as its arguments and nothing else ever runs.
+std::string escapeForCommandInterpreter(const std::string& term);
+
+std::string expandCategories(const std::string& arguments, const CategoryLists& lists);
+
+// The whole argument string for a search of the given type (1 to 4).
+std::string engineArgumentsFor(int searchType, const std::string& exclusions, int sortType, int maxResults,
+                               const std::string& term, const CategoryLists& lists);
+
+// The stored search term as it is spoken: "Empty" for a blank one, and a blank
+// before each "*" and "?" so that the voice names them.
+std::string spokenSearchTerm(const std::string& searchTerm);
+
+// The masks of the title and the announcement: "###.0" and "##,##0".
+std::string formatTenths(double seconds);
+std::string formatCount(long long count);
+
+}  // namespace findaro
