@@ -1,5 +1,6 @@
 #include "e2e/driver_win32.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cwctype>
@@ -211,6 +212,41 @@ std::string clipboardText() {
     }
   }
   CloseClipboard();
+  return text;
+}
+
+int listRowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+int listSelectedRow(HWND list) {
+  return 1 + static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+std::wstring listCellText(HWND list, int row, int column) {
+  // The list copies the text into memory of its own process, so the request and
+  // its buffer are put there first.
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return {};
+  const size_t chars = 1024;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + chars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+  std::wstring text;
+  if (remote) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row - 1;
+    item.iSubItem = column - 1;
+    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+    item.cchTextMax = static_cast<int>(chars);
+    WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(remote));
+    std::wstring buffer(chars, L'\0');
+    ReadProcessMemory(process, remote + sizeof(LVITEMW), buffer.data(), chars * sizeof(wchar_t), nullptr);
+    text = buffer.c_str();
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
   return text;
 }
 

@@ -66,6 +66,12 @@ std::wstring windowText(HWND window);
 RECT windowRect(HWND window);
 std::string clipboardText();
 
+// A list view of another process: its row count, selected row (from 1, 0 for
+// none) and the text of a cell (row and column from 1).
+int listRowCount(HWND list);
+int listSelectedRow(HWND list);
+std::wstring listCellText(HWND list, int row, int column);
+
 // Keyboard input as a user gives it, to the window in front.
 bool bringToFront(HWND window);
 void typeText(const std::wstring& text);

@@ -3,12 +3,30 @@
 namespace e2e {
 
 bool FinderSession::start() {
-  process_ = launch(folder_.file(L"findaro.exe"), L"", folder_.path(),
-                    {{L"FINDARO_AUDIO_LOG", folder_.file(L"audio.log")}, {L"PATH", standinFolder()}});
+  std::map<std::wstring, std::wstring> variables = environment;
+  variables[L"FINDARO_AUDIO_LOG"] = folder_.file(L"audio.log");
+  if (standinOnPath) variables[L"PATH"] = standinFolder();
+  process_ = launch(folder_.file(L"findaro.exe"), L"", folder_.path(), variables);
   window_ = waitForWindow(process_.id(), L"Findaro ", 30s);
   if (!window_) return false;
   // The start-up step ends by focusing the search box.
   return waitUntil([this] { return GetDlgItem(window_, 500) != nullptr; }, 10s);
+}
+
+bool FinderSession::said(const std::string& line) const {
+  for (const std::string& l : audioLog())
+    if (l == line) return true;
+  return false;
+}
+
+bool FinderSession::saidSomething(const std::string& piece) const {
+  for (const std::string& l : audioLog())
+    if (l.find(piece) != std::string::npos) return true;
+  return false;
+}
+
+bool FinderSession::waitToSay(const std::string& piece, std::chrono::milliseconds limit) const {
+  return waitUntil([&] { return saidSomething(piece); }, limit);
 }
 
 bool FinderSession::close() {

@@ -1,5 +1,6 @@
 #pragma once
 // One run of the finder in its own scratch folder, with its audio log.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace e2e {
 class FinderSession {
  public:
   explicit FinderSession(ScratchFolder& folder) : folder_(folder) { folder_.addProgram(L"findaro.exe"); }
+
+  // Variables for the finder's process (PATH entries go in front of Wine's own).
+  std::map<std::wstring, std::wstring> environment;
+  bool standinOnPath = true;
 
   // Starts the finder and waits until its window is up and has taken the focus
   // step; false when it does not come.
@@ -23,6 +28,9 @@ class FinderSession {
   std::wstring searchText() const { return windowText(control(500)); }
   std::wstring statusText() const { return windowText(control(503)); }
   std::vector<std::string> audioLog() const { return readLines(folder_.file(L"audio.log")); }
+  bool said(const std::string& line) const;
+  bool saidSomething(const std::string& piece) const;
+  bool waitToSay(const std::string& piece, std::chrono::milliseconds limit = 30s) const;
   std::string settingsFile() const { return readFile(folder_.file(L"findaro.ini")); }
 
  private:

@@ -1,5 +1,6 @@
 #pragma once
 // The system as an in-memory stand-in: files in a map, sounds and keys recorded.
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,12 +44,20 @@ class FakeDesktop : public findaro::Desktop {
     for (unsigned char c : bytes) units += static_cast<char16_t>(c);
     return common::utf16ToUtf8(units);
   }
-  std::string lowerCase(const std::string& text) override { return common::asciiLower(text); }
+  // Lower-cases ASCII, Latin-1 and Cyrillic capitals, as the system would.
+  std::string lowerCase(const std::string& text) override {
+    std::u16string units = common::utf8ToUtf16(text);
+    for (char16_t& c : units) {
+      if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F)) c += 0x20;
+    }
+    return common::utf16ToUtf8(units);
+  }
   void beep(int hertz, int milliseconds) override { beeps.emplace_back(hertz, milliseconds); }
   void sendKey(int virtualKey, int scanCode, int flags) override { keys.push_back({virtualKey, scanCode, flags}); }
   void setClipboardText(const std::string& text) override { clipboard = text; }
   findaro::ProcessOutcome runHidden(const std::string& commandLine) override {
     commandLines.push_back(commandLine);
+    if (onRun) onRun();
     return processOutcome;
   }
   bool startProgram(const std::string& path, const std::string& arguments) override {
@@ -65,6 +74,7 @@ class FakeDesktop : public findaro::Desktop {
   std::string clipboard;
   std::vector<std::string> commandLines;
   findaro::ProcessOutcome processOutcome{true, 0};
+  std::function<void()> onRun;  // what the program run does, such as writing its file
   std::vector<std::string> started;
   long long counterValue = 0;
   long long counterStep = 100;

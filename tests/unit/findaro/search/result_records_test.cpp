@@ -1,0 +1,115 @@
+#include "findaro/search/result_records.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using namespace findaro;
+
+namespace {
+
+std::string key(std::string_view date) {
+  ResultRecords records;
+  ResultRecord r;
+  r.Name = "x";
+  r.DateText = std::string(date);
+  records.assign({r});
+  return records.dateKeyText(1);
+}
+
+}  // namespace
+
+TEST(ResultRecords, DateKeysPutEveryFormTheClientWritesInYearMonthDayOrder) {
+  EXPECT_EQ(key("05/17/2023 10:30"), "2023/05/17 10:30");
+  EXPECT_EQ(key("5/7/2023 9:05:03 am"), "2023/05/07 09:05:03");
+  EXPECT_EQ(key("5/17/2023 12:15:00 am"), "2023/05/17 00:15:00");
+  EXPECT_EQ(key("5/17/2023 12:15:00 pm"), "2023/05/17 12:15:00");
+  EXPECT_EQ(key("5/17/2023 1:15:00 PM"), "2023/05/17 13:15:00");
+  EXPECT_EQ(key("2023-05-17 10:30:15"), "2023/05/17 10:30:15");
+  EXPECT_EQ(key("17/05/2023 10:30"), "2023/05/17 10:30");  // only a day can be above 12
+  EXPECT_EQ(key("05/17/2023"), "2023/05/17 ");
+  // Texts that are no date keep the older reader's key.
+  EXPECT_EQ(key("yesterday noon"), "rday/yeste noon");
+  EXPECT_EQ(key("13/13/2023 10:30"), "2023/13/13 10:30");
+  EXPECT_EQ(key("05/17/2023 25:00"), "2023/05/17 25:00");
+  EXPECT_EQ(key(""), "/ ");
+}
+
+TEST(ResultRecords, SortingByDateFollowsTheCalendarNotTheText) {
+  std::vector<ResultRecord> list(4);
+  list[0].Name = "a", list[0].DateText = "1/2/2024 9:00:00 AM";
+  list[1].Name = "b", list[1].DateText = "12/31/2023 11:59:00 PM";
+  list[2].Name = "c", list[2].DateText = "1/2/2024 10:00:00 AM";
+  list[3].Name = "d", list[3].DateText = "1/10/2024 1:00:00 AM";
+  ResultRecords records;
+  records.assign(list);
+  records.sortByColumn(3, false);
+  std::string order;
+  for (int r = 1; r <= 4; ++r) order += records.at(r).Name;
+  EXPECT_EQ(order, "bacd");
+}
+
+TEST(ResultRecords, SortingByTextIsOrdinalOverTheWholeText) {
+  std::vector<ResultRecord> list;
+  for (const char* name : {"img_0010.jpg", "img_0002.jpg", "img_0010.jpeg", "img_001", "Zeta", "\xC3\xA4x", "a"}) {
+    ResultRecord r;
+    r.Name = name;
+    r.Folder = std::string("c:\\") + name + "\\";
+    list.push_back(r);
+  }
+  ResultRecords records;
+  records.assign(list);
+  records.sortByColumn(1, false);
+  std::vector<std::string> names;
+  for (int r = 1; r <= records.count(); ++r) names.emplace_back(records.at(r).Name);
+  std::vector<std::string> expected{"Zeta", "a", "img_0002.jpg", "img_001", "img_0010.jpeg", "img_0010.jpg",
+                                    "\xC3\xA4x"};
+  EXPECT_EQ(names, expected);
+  records.sortByColumn(2, true);
+  EXPECT_EQ(records.at(1).Name, "\xC3\xA4x");
+  EXPECT_EQ(records.at(7).Name, "Zeta");
+  // Each record keeps its own fields through the moves.
+  for (int r = 1; r <= records.count(); ++r)
+    EXPECT_EQ(records.at(r).Folder, "c:\\" + std::string(records.at(r).Name) + "\\");
+}
+
+TEST(ResultRecords, ALargeShuffledSortMatchesTheStandardSort) {
+  std::mt19937 random(7);
+  std::vector<ResultRecord> list(5000);
+  for (size_t i = 0; i < list.size(); ++i) {
+    list[i].Name = "file_" + std::to_string(random() % 700);  // many equal names and prefixes
+    list[i].SizeValue = static_cast<long long>(random() % 3000) - 1000;  // negative sizes too
+    list[i].SizeText = std::to_string(list[i].SizeValue);
+  }
+  ResultRecords records;
+  records.assign(list);
+  records.sortByColumn(4, false);
+  std::vector<long long> sizes;
+  for (const ResultRecord& r : list) sizes.push_back(r.SizeValue);
+  std::sort(sizes.begin(), sizes.end());
+  for (int r = 1; r <= records.count(); ++r) {
+    ASSERT_EQ(records.at(r).SizeValue, sizes[static_cast<size_t>(r - 1)]) << r;
+    ASSERT_EQ(records.at(r).SizeText, std::to_string(records.at(r).SizeValue));
+  }
+  records.sortByColumn(1, true);
+  for (int r = 2; r <= records.count(); ++r) ASSERT_GE(records.at(r - 1).Name, records.at(r).Name);
+}
+
+TEST(ResultRecords, FieldsKeepTheirCapacitiesInCharacters) {
+  ResultRecord r;
+  r.Name = std::string(300, 'n');
+  r.DateText = std::string(20, 'd') + std::string(20, '\xC3') ;  // not valid UTF-8 after 20
+  r.SizeText = "";
+  for (int i = 0; i < 40; ++i) r.SizeText += "\xC3\xA9";  // é forty times
+  ResultRecords records;
+  records.assign({r});
+  EXPECT_EQ(records.at(1).Name.size(), 259u);
+  EXPECT_EQ(records.at(1).SizeText.size(), 62u);  // 31 characters of two bytes
+  EXPECT_FALSE(records.isPlaceholder());
+  records.assign({});
+  EXPECT_TRUE(records.isPlaceholder());
+  records.resetToSingle(kLoadingName);
+  EXPECT_EQ(records.at(1).Name, "Loading ...");
+  EXPECT_FALSE(records.isPlaceholder());
+}

@@ -1,0 +1,196 @@
+#include "findaro/search/results_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/finder_fixture.h"
+
+using namespace findaro;
+using testing_support::FinderTest;
+
+class ResultsFileTest : public FinderTest {
+ protected:
+  void writeResults(const std::string& text) { desktop.files["results.txt"] = text; }
+  void load(const std::string& text) {
+    writeResults(text);
+    loadResultsFile(finder);
+  }
+  RecordView row(int r) const { return finder.results.at(r); }
+};
+
+TEST_F(ResultsFileTest, ReadsTheOlderClientsLayout) {
+  load("Size,Date Modified,Filename\r\n"
+       "1500,05/17/2023 10:30,\"C:\\Users\\Ann\\Report.TXT\"\r\n"
+       ",05/18/2023 09:00,\"C:\\Users\\Ann\\Letters\"\r\n");
+  ASSERT_EQ(finder.results.count(), 2);
+  EXPECT_EQ(row(1).Name, "report.txt");  // every name in lower case
+  EXPECT_EQ(row(1).Folder, "c:\\users\\ann\\");
+  EXPECT_EQ(row(1).SizeText, "1500");
+  EXPECT_EQ(row(1).SizeValue, 1500);
+  EXPECT_EQ(row(1).DateText, "05/17/2023 10:30");
+  EXPECT_EQ(row(1).IsFolder, 0);
+  EXPECT_EQ(finder.results.dateKeyText(1), "2023/05/17 10:30");
+  EXPECT_EQ(row(2).Name, "letters");
+  EXPECT_EQ(row(2).IsFolder, 1);
+  EXPECT_EQ(screen.columns[1].title, "Name  (2)");
+  EXPECT_EQ(screen.items, 2);
+  EXPECT_EQ(screen.selected, 1);
+  EXPECT_EQ(screen.focused, Focus::ResultsList);
+  EXPECT_TRUE(screen.called("build toolbar"));
+}
+
+TEST_F(ResultsFileTest, AHeaderAloneOrNoFileGivesThePlaceholder) {
+  load("Size,Date Modified,Filename\r\n");
+  EXPECT_TRUE(finder.results.isPlaceholder());
+  EXPECT_EQ(screen.columns[1].title, "Name  (0)");
+  desktop.files.clear();
+  loadResultsFile(finder);
+  EXPECT_TRUE(finder.results.isPlaceholder());
+  EXPECT_EQ(desktop.files.at("results.txt"), "");  // created empty
+}
+
+TEST_F(ResultsFileTest, LineBreaksAtBothEndsAndEmptyLinesAreSkipped) {
+  load("\r\n\r\nSize,Date Modified,Filename\r\n\r\n10,01/02/2024 03:04,c:\\a.txt\r\n\r\n\r\n");
+  ASSERT_EQ(finder.results.count(), 1);
+  EXPECT_EQ(row(1).Name, "a.txt");
+}
+
+TEST_F(ResultsFileTest, ReadsTheNewerClientsLayoutByItsHeader) {
+  load("Filename,Size,Date Modified\r\n"
+       "\"C:\\Data\\Photos\\\",,5/17/2023 10:30:15 PM\r\n"
+       "\"C:\\Data\\Big.iso\",3221225472,5/17/2023 9:05:00 AM\r\n");
+  ASSERT_EQ(finder.results.count(), 2);
+  EXPECT_EQ(row(1).Name, "photos");  // the folder keeps its name despite the final backslash
+  EXPECT_EQ(row(1).Folder, "c:\\data\\");
+  EXPECT_EQ(row(1).IsFolder, 1);
+  EXPECT_EQ(row(1).DateText, "5/17/2023 10:30:15 pm");
+  EXPECT_EQ(finder.results.dateKeyText(1), "2023/05/17 22:30:15");
+  EXPECT_EQ(row(2).SizeValue, 3221225472LL);  // 3 GiB, not negative
+  EXPECT_EQ(finder.results.dateKeyText(2), "2023/05/17 09:05:00");
+}
+
+TEST_F(ResultsFileTest, ACustomSearchThatNamesOnlyTheFileGivesNamesAndFolders) {
+  load("Filename\r\n\"C:\\Music\\Song.mp3\"\r\n\"C:\\Music\\Albums\\\"\r\n");
+  ASSERT_EQ(finder.results.count(), 2);
+  EXPECT_EQ(row(1).Name, "song.mp3");
+  EXPECT_EQ(row(1).Folder, "c:\\music\\");
+  EXPECT_EQ(row(1).IsFolder, 0);
+  EXPECT_EQ(row(2).Name, "albums");
+  EXPECT_EQ(row(2).IsFolder, 1);
+}
+
+TEST_F(ResultsFileTest, ACommaInsideAQuotedPathStaysPartOfThePath) {
+  load("Size,Date Modified,Filename\r\n12,01/02/2024 03:04,\"C:\\Bills, 2024\\Gas, May.pdf\"\r\n");
+  EXPECT_EQ(row(1).Name, "gas, may.pdf");
+  EXPECT_EQ(row(1).Folder, "c:\\bills, 2024\\");
+}
+
+TEST_F(ResultsFileTest, MalformedLinesGiveEmptyFieldsWithoutHarm) {
+  load("Size,Date Modified,Filename\r\nabc\r\n\"\"\r\n7,nodate\r\n,,,,,,,,,,,,,,,,,,,,,,,c:\\x\r\n");
+  ASSERT_EQ(finder.results.count(), 3);  // the line of quotes alone is empty
+  EXPECT_EQ(row(1).SizeText, "abc");
+  EXPECT_EQ(row(1).SizeValue, 0);
+  EXPECT_EQ(row(1).Name, "");
+  EXPECT_EQ(row(2).DateText, "nodate");
+  EXPECT_EQ(finder.results.dateKeyText(2), "date/nodat ");
+  EXPECT_EQ(row(3).IsFolder, 1);
+}
+
+TEST_F(ResultsFileTest, LongPathsAndFieldsAreCutAtTheirCapacities) {
+  std::string longPath = "c:\\" + std::string(300, 'a') + "\\b.txt";
+  std::string path260 = "c:\\" + std::string(251, 'd') + "\\e.txt";  // 260 characters
+  load("Size,Date Modified,Filename\r\n" + std::string(40, '9') + "," + std::string(40, 'x') + "," + longPath +
+       "\r\n1,d," + path260 + "\r\n");
+  ASSERT_EQ(finder.results.count(), 2);
+  EXPECT_EQ(row(1).Name, "");
+  EXPECT_EQ(row(1).Folder, "");
+  EXPECT_EQ(row(1).SizeText.size(), 31u);
+  EXPECT_EQ(row(1).DateText.size(), 31u);
+  EXPECT_EQ(row(2).Name, "e.txt");
+  EXPECT_EQ(row(2).Folder.size(), 255u);
+}
+
+TEST_F(ResultsFileTest, TheIgnoreListDropsExtensionsItContainsAndKeepsThoseWithout) {
+  finder.settings.UseIgnoreList = 1;
+  finder.settings.IgnoreList = ".lnk .tmp";
+  load("Size,Date Modified,Filename\r\n1,d,c:\\a.lnk\r\n2,d,c:\\b.lnk2\r\n3,d,c:\\readme\r\n,d,c:\\docs\r\n"
+       "4,d,c:\\c.tmp\r\n5,d,c:\\v1.0\\notes\r\n6,d,c:\\x.LNK\r\n");
+  std::vector<std::string> kept;
+  for (int r = 1; r <= finder.results.count(); ++r) kept.emplace_back(row(r).Name);
+  // ".lnk2" does not stand in the list; the dot of a folder is not an extension;
+  // the path is lower-cased, so ".LNK" is dropped too.
+  EXPECT_EQ(kept, (std::vector<std::string>{"b.lnk2", "readme", "docs", "notes"}));
+  finder.settings.UseIgnoreList = 0;
+  loadResultsFile(finder);
+  EXPECT_EQ(finder.results.count(), 7);
+}
+
+TEST_F(ResultsFileTest, NamesOutsideAsciiAreReadAsUtf8AndLowerCased) {
+  load("Size,Date Modified,Filename\r\n1,d,\"C:\\Fotos\\\xC3\x84RGER \xD0\x9C\xD0\x98\xD0\xA0.JPG\"\r\n");
+  EXPECT_EQ(row(1).Name, "\xC3\xA4rger \xD0\xBC\xD0\xB8\xD1\x80.jpg");
+  load("\xEF\xBB\xBFSize,Date Modified,Filename\r\n1,d,\"C:\\\xC3\x89t\xC3\xA9.txt\"\r\n");
+  EXPECT_EQ(row(1).Name, "\xC3\xA9t\xC3\xA9.txt");
+}
+
+TEST_F(ResultsFileTest, TextThatIsNotUtf8IsTakenInTheAnsiCodePage) {
+  load("Size,Date Modified,Filename\r\n1,d,C:\\\xC9T\xC9.txt\r\n");  // Latin-1 bytes
+  EXPECT_EQ(row(1).Name, "\xC3\xA9t\xC3\xA9.txt");
+}
+
+TEST_F(ResultsFileTest, LowerCasingThatLengthensTextStillGivesTheRightRecords) {
+  // A lower-casing that makes letters much longer forces the reader off its in-place path.
+  auto repeat = [](std::string_view run) {
+    std::string out;
+    for (int i = 0; i < 20; ++i) out += run;
+    return out;
+  };
+  ResultsFileRules rules;
+  rules.lowerCase = repeat;
+  ReadResults read = readResultsText(
+      "Size,Date Modified,Filename\r\n1,d,c:\\\xC3\x84.txt\r\n2,e,c:\\b\\\xC3\x96\xC3\x96.txt\r\n", rules);
+  ASSERT_EQ(read.records.size(), 2u);
+  ResultRecords records;
+  records.adopt(std::move(read.text), std::move(read.records));
+  EXPECT_EQ(records.at(1).Name, repeat("\xC3\x84") + ".txt");
+  EXPECT_EQ(records.at(1).Folder, "c:\\");
+  EXPECT_EQ(records.at(2).Name, repeat("\xC3\x96\xC3\x96") + ".txt");
+  EXPECT_EQ(records.at(2).Folder, "c:\\b\\");
+  EXPECT_EQ(records.at(2).DateText, "e");
+  EXPECT_EQ(records.at(2).SizeValue, 2);
+}
+
+TEST_F(ResultsFileTest, FocusOnTheSearchTermReturnsTheFocusAfterLoading) {
+  finder.settings.FocusOnRE = 1;
+  load("Size,Date Modified,Filename\r\n1,d,c:\\a\r\n");
+  EXPECT_EQ(screen.focused, Focus::SearchBox);
+  EXPECT_EQ(screen.calls.back(), "focus search box");
+}
+
+TEST_F(ResultsFileTest, SortingFlipsDirectionOnEveryClickWhateverTheColumn) {
+  load("Size,Date Modified,Filename\r\n"
+       "300,01/05/2024 10:00,c:\\b\\beta.txt\r\n"
+       "100,12/31/2023 23:59,c:\\a\\alpha.txt\r\n"
+       "3221225472,02/01/2024 08:00,c:\\c\\gamma.iso\r\n");
+  sortResults(finder, 1);  // first click: descending
+  EXPECT_EQ(row(1).Name, "gamma.iso");
+  EXPECT_EQ(row(3).Name, "alpha.txt");
+  sortResults(finder, 1);
+  EXPECT_EQ(row(1).Name, "alpha.txt");
+  sortResults(finder, 4);  // descending again: largest first, beyond 2 GiB
+  EXPECT_EQ(row(1).Name, "gamma.iso");
+  EXPECT_EQ(row(3).Name, "alpha.txt");
+  sortResults(finder, 3);  // ascending by date: the year counts first
+  EXPECT_EQ(row(1).Name, "alpha.txt");
+  EXPECT_EQ(row(3).Name, "gamma.iso");
+  sortResults(finder, 9);  // sorts nothing but still flips
+  EXPECT_TRUE(finder.sortDescending);
+  EXPECT_EQ(screen.selected, 1);
+}
+
+TEST_F(ResultsFileTest, ReloadingBringsBackTheFilesOrder) {
+  load("Size,Date Modified,Filename\r\n1,d,c:\\b\r\n2,d,c:\\a\r\n");
+  sortResults(finder, 2);
+  sortResults(finder, 1);
+  EXPECT_EQ(row(1).Name, "a");
+  reloadLastResults(finder);
+  EXPECT_EQ(row(1).Name, "b");
+}

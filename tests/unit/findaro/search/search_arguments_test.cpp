@@ -1,0 +1,96 @@
+#include "findaro/search/search_arguments.h"
+
+#include <gtest/gtest.h>
+
+#include "support/finder_fixture.h"
+
+using namespace findaro;
+using testing_support::FinderTest;
+
+namespace {
+
+const std::string kDefaultExclusions = " !c:\\windows\\ !c:\\$recycle.bin\\ ";
+
+std::string arguments(int type, const std::string& term, int sortType = 1, int maxResults = 100) {
+  return engineArgumentsFor(type, type == 4 ? "" : kDefaultExclusions, sortType, maxResults, term,
+                            categoryListTable());
+}
+
+}  // namespace
+
+TEST(SearchArguments, AFilesSearchWithTheDefaults) {
+  EXPECT_EQ(arguments(1, "texas"),
+            " !c:\\windows\\ !c:\\$recycle.bin\\  -size -size-format 2 -dm /a-d  -sort dm  -n 100 "
+            "-export-csv results.txt texas");
+  EXPECT_EQ(arguments(2, "x"), kDefaultExclusions + " -size -size-format 2 -dm /ad " + " -sort dm " + " -n 100" +
+                                   " -export-csv results.txt x");
+  EXPECT_EQ(arguments(3, "x"), kDefaultExclusions + " -size -size-format 2 -dm " + " -sort dm " + " -n 100" +
+                                   " -export-csv results.txt x");
+}
+
+TEST(SearchArguments, SortAndCountOptions) {
+  EXPECT_EQ(arguments(1, "a", 0, 0), kDefaultExclusions + " -size -size-format 2 -dm /a-d " + " -sort name " +
+                                         " -export-csv results.txt a");
+  EXPECT_EQ(countOption(100000), " -n 100000");
+  EXPECT_EQ(countOption(0), "");
+  EXPECT_EQ(countOption(-5), " -n-5");
+}
+
+TEST(SearchArguments, ABarReachesTheInterpreterEscaped) {
+  EXPECT_EQ(arguments(1, "cat|dog").substr(arguments(1, "cat|dog").find("results.txt")), "results.txt cat^|dog");
+}
+
+TEST(SearchArguments, CategoryPrefixesExpandInEveryType) {
+  const std::string& audio = categoryListTable()[0].second;
+  EXPECT_EQ(audio.substr(0, 16), "ext:aac;ac3;aif;");
+  EXPECT_EQ(audio.substr(audio.size() - 10), "wav;wma;xm");
+  EXPECT_EQ(arguments(4, "audio: beatles"), " -export-csv results.txt " + audio + " beatles");
+  EXPECT_NE(arguments(1, "pic: paris").find("ext:ani;bmp;gif;ico"), std::string::npos);
+  EXPECT_NE(arguments(2, "video:").find("ext:3g2;3gp"), std::string::npos);
+  EXPECT_NE(arguments(3, "zip: doc:").find("r29;rar;tar;tgz;z;zip ext:c;chm"), std::string::npos);
+  EXPECT_NE(arguments(1, "exe:").find("ext:bat;cmd;exe;msi;msp;scr"), std::string::npos);
+  EXPECT_EQ(categoryListTable().size(), 6u);
+  EXPECT_NE(categoryListTable()[2].second.find("pptm;pptx;rtf"), std::string::npos);
+}
+
+TEST(SearchArguments, ACustomSearchCanRunNothingButTheClient) {
+  EXPECT_EQ(arguments(4, "a & del x"), " -export-csv results.txt a ^& del x");
+  EXPECT_EQ(escapeForCommandInterpreter("a|b<c>d^e"), "a^|b^<c^>d^^e");
+  EXPECT_EQ(escapeForCommandInterpreter("one\r\ntwo & three"), "onetwo ^& three");
+  // Inside double quotes the characters are literal already; a caret would reach the client.
+  EXPECT_EQ(escapeForCommandInterpreter("\"a&b\" & c"), "\"a&b\" ^& c");
+  EXPECT_EQ(arguments(4, "x|y"), " -export-csv results.txt x^|y");
+}
+
+TEST(SearchArguments, TheTermCheckTakesOnlyItsAlphabet) {
+  EXPECT_TRUE(isAllowedSearchTerm("c:\\users\\ann\\ *.txt | doc: \"two words\" 100% (x)-_=+/?!"));
+  EXPECT_TRUE(isAllowedSearchTerm(""));
+  for (const char* bad : {"o'brien", "a&b", "a,b", "caf\xC3\xA9", "#1", "[x]", "a;b", "~"})
+    EXPECT_FALSE(isAllowedSearchTerm(bad)) << bad;
+}
+
+TEST(SearchArguments, SpokenFormsAndMasks) {
+  EXPECT_EQ(spokenSearchTerm("   "), "Empty");
+  EXPECT_EQ(spokenSearchTerm("*.txt a?c"), " *.txt a ?c");
+  EXPECT_EQ(formatTenths(0.04), ".0");
+  EXPECT_EQ(formatTenths(0.25), ".3");
+  EXPECT_EQ(formatTenths(12.34), "12.3");
+  EXPECT_EQ(formatTenths(1234.56), "1234.6");
+  EXPECT_EQ(formatCount(0), "0");
+  EXPECT_EQ(formatCount(1234567), "1,234,567");
+  EXPECT_EQ(searchAnnouncement(4), "Custom Search");
+}
+
+class ExclusionTest : public FinderTest {};
+
+TEST_F(ExclusionTest, ComesFromTheFileWhenThereIsOne) {
+  EXPECT_EQ(buildExclusionText(finder), kDefaultExclusions);
+  desktop.files["exclusion.txt"] = "c:\\temp\\\r\nd:\\old\\";
+  EXPECT_EQ(buildExclusionText(finder), " !c:\\temp\\ !d:\\old\\");
+  desktop.files["exclusion.txt"] = "c:\\temp\\\r\nd:\\old\\\r\n";
+  EXPECT_EQ(buildExclusionText(finder), " !c:\\temp\\ !d:\\old\\ !");
+  desktop.files["exclusion.txt"] = "";
+  EXPECT_EQ(buildExclusionText(finder), " !");
+  finder.settings.ExcludeSystemFolders = 0;
+  EXPECT_EQ(buildExclusionText(finder), "");
+}
