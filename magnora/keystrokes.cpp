@@ -107,7 +107,7 @@ std::string internetHost(Bar& bar) {
   return host.empty() ? kInternetHost : host;
 }
 
-bool checkInternet(Bar& bar) { return bar.system.canConnect(internetHost(bar), 80, kInternetTimeout); }
+bool checkInternet(Bar& bar) { return bar.system.canConnect(internetHost(bar), kInternetService, kInternetTimeout); }
 
 void dictation(Bar& bar) {
   if (!checkInternet(bar)) {

@@ -38,6 +38,9 @@ constexpr const char* kOnScreenKeyboard = "plosk.exe";
 // Windows' own connectivity test server: meant for exactly this question and
 // answering on port 80 wherever voice typing itself can work.
 constexpr const char* kInternetHost = "www.msftconnecttest.com";
+constexpr const char* kInternetService = "http";
+// Names another server for the check, where that one is unreachable by policy;
+// the tests point it at this machine.
 constexpr const char* kInternetHostVariable = "MAGNORA_INTERNET_HOST";
 
 // Presses the modifiers in order, presses and releases the key, and releases the

@@ -64,8 +64,9 @@ class System {
   virtual std::optional<std::string> readFile(const std::string& path) = 0;
   virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;
 
-  // True when a TCP connection to the host's port opens within the time.
-  virtual bool canConnect(const std::string& host, int port, int timeoutMilliseconds) = 0;
+  // True when a TCP connection to the host's service (a port's name or number)
+  // opens within the time.
+  virtual bool canConnect(const std::string& host, const std::string& service, int timeoutMilliseconds) = 0;
 };
 
 }  // namespace magnora

@@ -95,12 +95,12 @@ TEST_F(MagnoraKeys, MuteBeepsAndPressesTheSystemMuteKey) {
 
 TEST_F(MagnoraKeys, DictationAsksTheNetworkFirst) {
   EXPECT_TRUE(keysOf(id::kDictation).empty());
-  EXPECT_EQ(only("Connect"), (std::vector<std::string>{"www.msftconnecttest.com 80 60000"}));
+  EXPECT_EQ(only("Connect"), (std::vector<std::string>{"www.msftconnecttest.com http 60000"}));
   EXPECT_EQ(spoken(), (std::vector<std::string>{"No Internet!"}));
   system.online = true;
   system.environment["MAGNORA_INTERNET_HOST"] = "127.0.0.1";
   EXPECT_EQ(keysOf(id::kDictation), chord({0x5B}, 'H', 0x45));
-  EXPECT_EQ(only("Connect"), (std::vector<std::string>{"127.0.0.1 80 60000"}));
+  EXPECT_EQ(only("Connect"), (std::vector<std::string>{"127.0.0.1 http 60000"}));
   EXPECT_TRUE(spoken().empty());
   // Voice typing listens wherever the focus is; nothing is brought forward.
   EXPECT_TRUE(only("Focus").empty());

@@ -104,8 +104,8 @@ class FakeSystem : public magnora::System {
     events_.push_back("Write " + path);
     return true;
   }
-  bool canConnect(const std::string& host, int port, int timeout) override {
-    events_.push_back("Connect " + host + " " + std::to_string(port) + " " + std::to_string(timeout));
+  bool canConnect(const std::string& host, const std::string& service, int timeout) override {
+    events_.push_back("Connect " + host + " " + service + " " + std::to_string(timeout));
     return online;
   }
 

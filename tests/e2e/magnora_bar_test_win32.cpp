@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "e2e/magnora_session_win32.h"
+
+using namespace e2e;
+
+namespace {
+
+const wchar_t* kFinderWords = L"96 1 0 1 1 0 0 0 0 0 0 0 0 0 0 0 1 0 0";
+
+int countOf(const std::vector<std::string>& lines, const std::string& line) {
+  return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+}
+
+void makeFolders(const std::wstring& path) {
+  for (size_t slash = path.find(L'\\', 3); slash != std::wstring::npos; slash = path.find(L'\\', slash + 1))
+    CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+  CreateDirectoryW(path.c_str(), nullptr);
+}
+
+}  // namespace
+
+TEST(MagnoraBar, NoArgumentsShowOneCloseButtonAtTheTopRightOfTheWorkArea) {
+  ScratchFolder folder;
+  MagnoraSession bar(folder);
+  ASSERT_TRUE(bar.start(L""));
+  RECT work = workArea();
+  RECT r = windowRect(bar.bar());
+  EXPECT_EQ(r.right - r.left, 192);
+  EXPECT_EQ(r.bottom - r.top, 128);
+  EXPECT_EQ(r.right, work.right - work.left);
+  EXPECT_EQ(r.top, 0);
+  std::vector<HWND> buttons = bar.buttons();
+  ASSERT_EQ(buttons.size(), 1u);
+  EXPECT_EQ(GetDlgCtrlID(buttons[0]), 500);
+  RECT close = windowRect(buttons[0]);
+  EXPECT_EQ(close.right - close.left, 128);
+  EXPECT_EQ(close.left - r.left, 64 + 1);  // beyond the grip and the border
+  EXPECT_TRUE(GetWindowLongPtrW(bar.bar(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  PostMessageW(bar.bar(), plMessage(), 0, 64);
+  EXPECT_TRUE(bar.waitForExit(10s));
+}
+
+TEST(MagnoraBar, TheFindersWordsShowSevenButtonsOf96) {
+  ScratchFolder folder;
+  MagnoraSession bar(folder);
+  ASSERT_TRUE(bar.start(kFinderWords));
+  RECT r = windowRect(bar.bar());
+  EXPECT_EQ(r.right - r.left, 736);
+  EXPECT_EQ(r.bottom - r.top, 96);
+  std::vector<int> ids;
+  for (HWND b : bar.buttons()) ids.push_back(GetDlgCtrlID(b));
+  EXPECT_EQ(ids, (std::vector<int>{502, 501, 506, 507, 508, 531, 500}));
+  PostMessageW(bar.bar(), plMessage(), 0, 64);
+  EXPECT_TRUE(bar.waitForExit(10s));
+}
+
+TEST(MagnoraBar, ASecondStartBeepsTwiceAndOpensNoWindow) {
+  ScratchFolder folder;
+  MagnoraSession first(folder);
+  ASSERT_TRUE(first.start(kFinderWords));
+  MagnoraSession second(folder, L"second.log");
+  DWORD code = 1;
+  ASSERT_TRUE(second.startAndWaitForExit(L"", &code));
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(second.audioLog(), (std::vector<std::string>{"Beep 250 300", "Beep 250 300"}));
+  EXPECT_EQ(countOf(first.audioLog(), "Beep 250 300"), 0);
+  EXPECT_EQ(windowsOf(second.process().id()).size(), 0u);
+  EXPECT_TRUE(first.process().running());
+  PostMessageW(first.bar(), plMessage(), 0, 64);
+  EXPECT_TRUE(first.waitForExit(10s));
+}
+
+TEST(MagnoraBar, PlMessage64ClosesTheBarWhichSaysGoodbyeWithWords15And14) {
+  ScratchFolder folder;
+  StandInWindow listener(RECT{0, 300, 200, 500});
+  MagnoraSession bar(folder);
+  ASSERT_TRUE(bar.start(L"0 0 0 0 0 0 0 0 0 0 0 0 0 7 9"));
+  PostMessageW(HWND_BROADCAST, plMessage(), 0, 64);
+  EXPECT_TRUE(listener.waitFor([&] { return !bar.process().running(); }, 10s));
+  EXPECT_TRUE(bar.waitForExit(5s));
+  auto heard = [&] {
+    return std::count(listener.plMessages.begin(), listener.plMessages.end(), std::make_pair(WPARAM(9), LPARAM(7)));
+  };
+  EXPECT_TRUE(listener.waitFor([&] { return heard() == 1; }, 10s));
+}
+
+TEST(MagnoraBar, ZoomInAndCloseActOnTheWindowInTheMiddleOfTheScreen) {
+  ScratchFolder folder;
+  RECT work = workArea();
+  int cx = (work.right - work.left) / 2;
+  int cy = (work.bottom - work.top) / 2;
+  StandInWindow browser(RECT{cx - 300, cy - 200, cx + 300, cy + 200});
+  MagnoraSession bar(folder);
+  ASSERT_TRUE(bar.start(L"0 0 1"));
+  ASSERT_EQ(bar.buttons().size(), 4u);
+
+  bar.press(503);
+  EXPECT_TRUE(browser.waitFor([&] { return browser.keysDown.size() >= 2; }, 20s));
+  EXPECT_EQ(browser.keysDown, (std::vector<WPARAM>{VK_CONTROL, VK_ADD}));
+  EXPECT_TRUE(browser.waitFor([&] { return bar.logHas("Beep 250 300"); }, 5s));
+
+  // The close button closes the window in front and the bar together.
+  bar.press(500);
+  EXPECT_TRUE(browser.waitFor([&] { return browser.closeRequests == 1; }, 20s));
+  EXPECT_TRUE(browser.waitFor([&] { return !bar.process().running(); }, 10s));
+  EXPECT_TRUE(bar.waitForExit(5s));
+}
+
+TEST(MagnoraBar, ShowBookmarksWritesOneEscapedPageBesideTheProgram) {
+  ScratchFolder folder;
+  std::wstring profile = folder.file(L"AppData\\Local\\Google\\Chrome\\User Data\\Default");
+  makeFolders(profile);
+  writeFile(profile + L"\\Bookmarks",
+            "{\r\n   \"roots\": {\r\n      \"bookmark_bar\": {\r\n         \"children\": [ {\r\n"
+            "            \"name\": \"Weather & <b>News</b>\",\r\n"
+            "            \"type\": \"url\",\r\n"
+            "            \"url\": \"https://weather.example/?a=1&b=2\"\r\n"
+            "         }, {\r\n"
+            "            \"name\": \"Mail\",\r\n"
+            "            \"type\": \"url\",\r\n"
+            "            \"url\": \"https://mail.example/\"\r\n"
+            "         } ],\r\n"
+            "         \"name\": \"Bookmarks bar\",\r\n"
+            "         \"type\": \"folder\"\r\n      }\r\n   }\r\n}\r\n");
+  MagnoraSession bar(folder);
+  ASSERT_TRUE(bar.start(L"0 0 0 0 0 1", {{L"LocalAppData", folder.file(L"AppData\\Local")}}));
+  bar.press(510);
+  std::wstring page = folder.file(L"pagelume_bookmarks.htm");
+  ASSERT_TRUE(waitUntil([&] { return readFile(page).find("</html>") != std::string::npos; }, 20s));
+  EXPECT_EQ(readFile(page),
+            "<html><body><h1>Bookmarks (2)</h1><font size=5>\r\n"
+            "<a href=\"https://weather.example/?a=1&amp;b=2\"><b>Weather &amp; &lt;b&gt;News&lt;/b&gt;,</b></a><p>\r\n"
+            "<a href=\"https://mail.example/\"><b>Mail,</b></a><p>\r\n"
+            "\r\n</font></body></html>\r\n");
+  // Opening the page must leave the bar working, whatever opens it.
+  EXPECT_TRUE(waitUntil([&] { return bar.logHas("Beep 250 300"); }, 5s));
+  DWORD_PTR answer = 0;
+  EXPECT_TRUE(SendMessageTimeoutW(bar.bar(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &answer));
+  PostMessageW(bar.bar(), plMessage(), 0, 64);
+  EXPECT_TRUE(bar.waitForExit(20s));
+}
+
+TEST(MagnoraBar, DictationWithoutANetworkSaysNoInternet) {
+  ScratchFolder folder;
+  MagnoraSession bar(folder);
+  // Nothing listens on this machine's web port, so the check fails at once.
+  ASSERT_TRUE(bar.start(L"0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1", {{L"MAGNORA_INTERNET_HOST", L"127.0.0.1"}}));
+  bar.press(527);
+  EXPECT_TRUE(waitUntil([&] { return bar.logHas("Speak 3 No Internet!"); }, 30s));
+  PostMessageW(bar.bar(), plMessage(), 0, 64);
+  EXPECT_TRUE(bar.waitForExit(10s));
+}
