@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "common/page_memory.h"
+
 namespace findaro {
 
 struct ProcessOutcome {
@@ -22,6 +24,8 @@ class Desktop {
 
   virtual bool fileExists(const std::string& path) = 0;
   virtual std::optional<std::string> readFile(const std::string& path) = 0;
+  // The same for a file that may be very large (the results of a search).
+  virtual std::optional<common::PageBuffer> readLargeFile(const std::string& path) = 0;
   // Replaces the file in one step: a failed write leaves the old file whole.
   virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
   virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;

@@ -1,5 +1,6 @@
 #include "findaro/core/desktop_win32.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/files_win32.h"
@@ -18,6 +19,28 @@ bool Win32Desktop::fileExists(const std::string& path) { return common::fileExis
 
 std::optional<std::string> Win32Desktop::readFile(const std::string& path) {
   return common::readWholeFile(toWide(path));
+}
+
+std::optional<common::PageBuffer> Win32Desktop::readLargeFile(const std::string& path) {
+  common::UniqueHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE) {
+    file.release();
+    return std::nullopt;
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
+  common::PageBuffer buffer(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < buffer.capacity()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(buffer.capacity() - done, 1u << 30));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), buffer.data() + done, chunk, &read, nullptr) || read == 0) break;
+    done += read;
+  }
+  buffer.setSize(done);
+  return buffer;
 }
 
 bool Win32Desktop::replaceFile(const std::string& path, const std::string& bytes) {

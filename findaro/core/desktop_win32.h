@@ -15,6 +15,7 @@ class Win32Desktop : public Desktop {
   std::string settingsPath() override;
   bool fileExists(const std::string& path) override;
   std::optional<std::string> readFile(const std::string& path) override;
+  std::optional<common::PageBuffer> readLargeFile(const std::string& path) override;
   bool replaceFile(const std::string& path, const std::string& bytes) override;
   bool writeFile(const std::string& path, const std::string& bytes) override;
   bool deleteFile(const std::string& path) override;

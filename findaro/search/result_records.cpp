@@ -40,28 +40,36 @@ void skipBlanks(std::string_view text, size_t& i) {
   while (i < text.size() && text[i] == ' ') ++i;
 }
 
-struct KeyIndex {
+// An order-keeping 64-bit key from eight bytes of a text, from an offset on.
+uint64_t chunkKey(std::string_view text, size_t from) {
+  uint64_t key = 0;
+  for (size_t i = from; i < from + 8; ++i) key = (key << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+  return key;
+}
+
+// A row to sort by a number: the number and the record it belongs to.
+struct NumberKey {
   uint64_t key;
   uint32_t index;
 };
 
-// An order-keeping 64-bit key from the first eight bytes of a text.
-uint64_t prefixKey(std::string_view text) {
-  uint64_t key = 0;
-  for (size_t i = 0; i < 8; ++i)
-    key = (key << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-  return key;
-}
+// A row to sort by a text: its first 24 bytes as numbers, which settle almost
+// every comparison without touching the text itself.
+struct TextKey {
+  uint64_t key[3];
+  uint32_t index;
+  uint32_t length;  // a text that ends within the keys needs no further look
+};
 
 // Least significant byte first; bytes that every key shares cost no pass.
-void radixSort(std::vector<KeyIndex>& items) {
+void radixSort(std::vector<NumberKey, common::PageAllocator<NumberKey>>& items) {
   const size_t n = items.size();
-  std::vector<KeyIndex> scratch(n);
+  std::vector<NumberKey, common::PageAllocator<NumberKey>> scratch(n);
   size_t counts[8][256] = {};
-  for (const KeyIndex& item : items)
+  for (const NumberKey& item : items)
     for (int b = 0; b < 8; ++b) ++counts[b][(item.key >> (8 * b)) & 0xFF];
-  KeyIndex* from = items.data();
-  KeyIndex* to = scratch.data();
+  NumberKey* from = items.data();
+  NumberKey* to = scratch.data();
   for (int b = 0; b < 8; ++b) {
     size_t* count = counts[b];
     if (count[(from[0].key >> (8 * b)) & 0xFF] == n) continue;
@@ -74,13 +82,21 @@ void radixSort(std::vector<KeyIndex>& items) {
     for (size_t i = 0; i < n; ++i) to[count[(from[i].key >> (8 * b)) & 0xFF]++] = from[i];
     std::swap(from, to);
   }
-  if (from != items.data()) std::memcpy(items.data(), from, n * sizeof(KeyIndex));
+  if (from != items.data()) std::memcpy(items.data(), from, n * sizeof(NumberKey));
+}
+
+// Seconds from the year 0 on: dates of the client's range fit in 64 bits with
+// room to spare, and sort as the calendar does.
+uint64_t dateSortKey(uint64_t key) {
+  uint64_t second = key % 100, minute = key / 100 % 100, hour = key / 10000 % 100;
+  uint64_t day = key / 1000000 % 100, month = key / 100000000 % 100, year = key / 10000000000ULL;
+  return ((((year * 13 + month) * 32 + day) * 24 + hour) * 60 + minute) * 60 + second;
 }
 
 }  // namespace
 
 RecordView ResultRecords::at(int row) const {
-  const PackedRecord& p = records_[static_cast<size_t>(row - 1)];
+  const PackedRecord& p = records_[storageIndex(row)];
   const char* base = text_.data() + p.base();
   RecordView v;
   v.Folder = std::string_view(base, p.folderLength);
@@ -133,7 +149,7 @@ void ResultRecords::assign(const std::vector<ResultRecord>& records) {
     return;
   }
   std::string text;
-  std::vector<PackedRecord> packed;
+  PackedRecords packed;
   packed.reserve(records.size());
   for (const ResultRecord& r : records) {
     PackedRecord p;
@@ -164,67 +180,81 @@ void ResultRecords::assign(const std::vector<ResultRecord>& records) {
     }
     packed.push_back(p);
   }
-  adopt(std::move(text), std::move(packed));
+  adopt(common::PageBuffer::copyOf(text), std::move(packed));
 }
 
-void ResultRecords::adopt(std::string text, std::vector<PackedRecord> records) {
+void ResultRecords::adopt(common::PageBuffer text, PackedRecords records) {
   if (records.empty()) {
     resetToPlaceholder();
     return;
   }
   text_ = std::move(text);
   records_ = std::move(records);
+  order_.clear();
+  order_.shrink_to_fit();
 }
 
 void ResultRecords::sortByColumn(int column, bool descending) {
   if (column < 1 || column > 4 || records_.size() < 2) return;
   const size_t n = records_.size();
-  std::vector<KeyIndex> keys(n);
-  for (size_t i = 0; i < n; ++i) {
-    const PackedRecord& p = records_[i];
-    uint64_t key = 0;
-    if (column == 1) key = prefixKey(std::string_view(text_.data() + p.base() + p.nameOffset, p.nameLength));
-    else if (column == 2) key = prefixKey(std::string_view(text_.data() + p.base(), p.folderLength));
-    else if (column == 3) key = p.dateKey;
-    else key = static_cast<uint64_t>(p.sizeValue) ^ (1ULL << 63);  // signed order
-    keys[i] = {key, static_cast<uint32_t>(i)};
-  }
-  radixSort(keys);
+  std::vector<uint32_t, common::PageAllocator<uint32_t>> order(n);
   if (column <= 2) {
-    // Texts that share their first eight bytes are told apart by the whole text.
-    auto text = [this, column](uint32_t index) {
-      const PackedRecord& p = records_[index];
-      const char* base = text_.data() + p.base();
-      return column == 1 ? std::string_view(base + p.nameOffset, p.nameLength)
-                         : std::string_view(base, p.folderLength);
+    auto textOf = [this, column](const PackedRecord& p) { return column == 1 ? nameOf(p) : folderOf(p); };
+    // Folders often share a long beginning ("c:\users\ann\"): the keys start where
+    // the texts start to differ.
+    std::string_view first = textOf(records_[0]);
+    size_t common = first.size();
+    for (size_t i = 1; i < n && common > 0; ++i) {
+      std::string_view text = textOf(records_[i]);
+      size_t k = 0;
+      while (k < common && k < text.size() && text[k] == first[k]) ++k;
+      common = k;
+    }
+    std::vector<TextKey, common::PageAllocator<TextKey>> keys(n);
+    for (size_t i = 0; i < n; ++i) {
+      std::string_view text = textOf(records_[i]);
+      keys[i] = {{chunkKey(text, common), chunkKey(text, common + 8), chunkKey(text, common + 16)},
+                 static_cast<uint32_t>(i), static_cast<uint32_t>(text.size())};
+    }
+    const size_t decided = common + 24;
+    auto less = [this, &textOf, decided](const TextKey& a, const TextKey& b) {
+      for (int k = 0; k < 3; ++k)
+        if (a.key[k] != b.key[k]) return a.key[k] < b.key[k];
+      if (a.length <= decided || b.length <= decided) return a.length < b.length;
+      std::string_view x = textOf(records_[a.index]);
+      std::string_view y = textOf(records_[b.index]);
+      return x.substr(std::min(decided, x.size())) < y.substr(std::min(decided, y.size()));
     };
-    for (size_t begin = 0; begin < n;) {
-      size_t end = begin + 1;
-      while (end < n && keys[end].key == keys[begin].key) ++end;
-      if (end - begin > 1)
-        std::sort(keys.begin() + static_cast<long>(begin), keys.begin() + static_cast<long>(end),
-                  [&text](const KeyIndex& a, const KeyIndex& b) { return text(a.index) < text(b.index); });
-      begin = end;
-    }
-  }
-  if (descending) std::reverse(keys.begin(), keys.end());
-  // Put the records in their new order in place, one cycle of the permutation at a time.
-  const uint32_t done = static_cast<uint32_t>(n);
-  for (size_t start = 0; start < n; ++start) {
-    if (keys[start].index == done) continue;
-    PackedRecord held = records_[start];
-    size_t j = start;
-    while (true) {
-      size_t k = keys[j].index;
-      keys[j].index = done;
-      if (k == start) {
-        records_[j] = held;
-        break;
+    // One in-place pass by the first byte, then each part sorted while it fits the cache.
+    size_t start[257] = {};
+    for (const TextKey& k : keys) ++start[(k.key[0] >> 56) + 1];
+    for (int b = 0; b < 256; ++b) start[b + 1] += start[b];
+    size_t next[256];
+    std::copy(start, start + 256, next);
+    for (int b = 0; b < 256; ++b) {
+      while (next[b] < start[b + 1]) {
+        TextKey& item = keys[next[b]];
+        size_t home = item.key[0] >> 56;
+        if (home == static_cast<size_t>(b)) ++next[b];
+        else std::swap(item, keys[next[home]++]);
       }
-      records_[j] = records_[k];
-      j = k;
     }
+    for (int b = 0; b < 256; ++b)
+      if (start[b + 1] - start[b] > 1)
+        std::sort(keys.begin() + static_cast<long>(start[b]), keys.begin() + static_cast<long>(start[b + 1]), less);
+    for (size_t i = 0; i < n; ++i) order[i] = keys[i].index;
+  } else {
+    std::vector<NumberKey, common::PageAllocator<NumberKey>> keys(n);
+    for (size_t i = 0; i < n; ++i) {
+      const PackedRecord& p = records_[i];
+      uint64_t key = column == 3 ? dateSortKey(p.dateKey) : static_cast<uint64_t>(p.sizeValue) ^ (1ULL << 63);
+      keys[i] = {key, static_cast<uint32_t>(i)};
+    }
+    radixSort(keys);
+    for (size_t i = 0; i < n; ++i) order[i] = keys[i].index;
   }
+  if (descending) std::reverse(order.begin(), order.end());
+  order_ = std::move(order);
 }
 
 bool parseDateKey(std::string_view text, uint64_t& key, bool& hasSeconds, bool& hasTime) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/page_memory.h"
+
 namespace findaro {
 
 constexpr const char* kPlaceholderName = "<empty>";
@@ -69,9 +71,23 @@ struct PackedRecord {
 };
 static_assert(sizeof(PackedRecord) == 40, "a record stays small: a million of them are routine");
 
+using PackedRecords = std::vector<PackedRecord, common::PageAllocator<PackedRecord>>;
+
 class ResultRecords {
  public:
   ResultRecords() { resetToPlaceholder(); }
+  ResultRecords(const ResultRecords& other)
+      : text_(other.text_.clone()), records_(other.records_), order_(other.order_) {}
+  ResultRecords& operator=(const ResultRecords& other) {
+    if (this != &other) {
+      text_ = other.text_.clone();
+      records_ = other.records_;
+      order_ = other.order_;
+    }
+    return *this;
+  }
+  ResultRecords(ResultRecords&&) noexcept = default;
+  ResultRecords& operator=(ResultRecords&&) noexcept = default;
 
   int count() const { return static_cast<int>(records_.size()); }
   RecordView at(int row) const;  // row from 1
@@ -85,17 +101,32 @@ class ResultRecords {
   // Whole records; none gives the placeholder.
   void assign(const std::vector<ResultRecord>& records);
   // Records read from the results file, with the buffer their texts live in.
-  void adopt(std::string text, std::vector<PackedRecord> records);
+  void adopt(common::PageBuffer text, PackedRecords records);
 
   // Sorts by column 1 name, 2 folder, 3 date, 4 size; other columns sort nothing.
   void sortByColumn(int column, bool descending);
 
-  const PackedRecord& packed(int row) const { return records_[static_cast<size_t>(row - 1)]; }
-  size_t memoryBytes() const { return text_.capacity() + records_.capacity() * sizeof(PackedRecord); }
+  const PackedRecord& packed(int row) const { return records_[storageIndex(row)]; }
+  size_t memoryBytes() const {
+    return text_.capacity() + records_.capacity() * sizeof(PackedRecord) + order_.capacity() * sizeof(uint32_t);
+  }
 
  private:
-  std::string text_;
-  std::vector<PackedRecord> records_;
+  // Sorting orders the rows, not the records: row r shows record order_[r - 1]
+  // (the file's order while nothing has been sorted).
+  size_t storageIndex(int row) const {
+    return order_.empty() ? static_cast<size_t>(row - 1) : order_[static_cast<size_t>(row - 1)];
+  }
+  std::string_view nameOf(const PackedRecord& p) const {
+    return std::string_view(text_.data() + p.base() + p.nameOffset, p.nameLength);
+  }
+  std::string_view folderOf(const PackedRecord& p) const {
+    return std::string_view(text_.data() + p.base(), p.folderLength);
+  }
+
+  common::PageBuffer text_;
+  PackedRecords records_;
+  std::vector<uint32_t, common::PageAllocator<uint32_t>> order_;
 };
 
 // The date key as a number, from the date text the client wrote: every form it

@@ -78,7 +78,7 @@ Columns columnsFromHeader(std::string_view header) {
 // lower-casing makes a letter longer; then the rest is written to a copy.
 class Cleaner {
  public:
-  Cleaner(std::string& source, const ResultsFileRules& rules) : source_(source), rules_(rules) {}
+  Cleaner(common::PageBuffer& source, const ResultsFileRules& rules) : source_(source), rules_(rules) {}
 
   struct Line {
     size_t start[kMaxFields] = {};
@@ -142,32 +142,36 @@ class Cleaner {
   void rewind(size_t to) { written_ = to; }
   const char* data() const { return inPlace_ ? source_.data() : copy_.data(); }
 
-  std::string take() {
-    std::string text = inPlace_ ? std::move(source_) : std::move(copy_);
-    text.resize(written_);
+  common::PageBuffer take() {
+    common::PageBuffer text = inPlace_ ? std::move(source_) : std::move(copy_);
+    text.setSize(written_);
     return text;
   }
 
  private:
   char* target() { return inPlace_ ? source_.data() : copy_.data(); }
   void switchToCopy(size_t need) {
-    copy_.resize(source_.size() + source_.size() / 2 + need + 16);
-    std::memcpy(copy_.data(), source_.data(), written_);
+    grow(source_.size() + source_.size() / 2 + need + 16);
     inPlace_ = false;
   }
   void reserve(size_t need) {
     size_t wanted = written_ + need + need / 2 + 16;
-    if (copy_.size() < wanted) copy_.resize(std::max(wanted, copy_.size() * 2));
+    if (copy_.capacity() < wanted) grow(std::max(wanted, copy_.capacity() * 2));
+  }
+  void grow(size_t capacity) {
+    common::PageBuffer bigger(capacity);
+    std::memcpy(bigger.data(), inPlace_ ? source_.data() : copy_.data(), written_);
+    copy_ = std::move(bigger);
   }
 
-  std::string& source_;
+  common::PageBuffer& source_;
   const ResultsFileRules& rules_;
-  std::string copy_;
+  common::PageBuffer copy_;
   bool inPlace_ = true;
   size_t written_ = 0;
 };
 
-size_t findLineEnd(const std::string& text, size_t from, size_t end) {
+size_t findLineEnd(std::string_view text, size_t from, size_t end) {
   while (from < end) {
     const void* hit = std::memchr(text.data() + from, '\r', end - from);
     if (!hit) return end;
@@ -256,29 +260,29 @@ ResultsFileRules rulesFor(Finder& finder) {
 
 }  // namespace
 
-ReadResults readResultsText(std::string bytes, const ResultsFileRules& rules) {
-  size_t begin = common::startsWith(bytes, "\xEF\xBB\xBF") ? 3 : 0;
-  if (!common::isValidUtf8(std::string_view(bytes).substr(begin))) {
-    bytes = rules.ansiToUtf8 ? rules.ansiToUtf8(bytes.substr(begin)) : bytes.substr(begin);
+ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& rules) {
+  size_t begin = common::startsWith(bytes.view(), "\xEF\xBB\xBF") ? 3 : 0;
+  if (!common::isValidUtf8(bytes.view().substr(begin))) {
+    std::string rest(bytes.view().substr(begin));
+    bytes = common::PageBuffer::copyOf(rules.ansiToUtf8 ? rules.ansiToUtf8(rest) : rest);
     begin = 0;
   }
-  size_t end = bytes.size();
-  while (end - begin >= 2 && bytes[begin] == '\r' && bytes[begin + 1] == '\n') begin += 2;
-  while (end - begin >= 2 && bytes[end - 2] == '\r' && bytes[end - 1] == '\n') end -= 2;
+  std::string_view text = bytes.view();
+  size_t end = text.size();
+  while (end - begin >= 2 && text[begin] == '\r' && text[begin + 1] == '\n') begin += 2;
+  while (end - begin >= 2 && text[end - 2] == '\r' && text[end - 1] == '\n') end -= 2;
 
-  size_t headerEnd = findLineEnd(bytes, begin, end);
-  std::string header = bytes.substr(begin, headerEnd - begin);
-  if (rules.lowerCase) header = common::asciiLower(header);
-  Columns columns = columnsFromHeader(header);
+  size_t headerEnd = findLineEnd(text, begin, end);
+  Columns columns = columnsFromHeader(common::asciiLower(text.substr(begin, headerEnd - begin)));
   int lastField = std::min(columns.last(), kMaxFields - 1);
 
   ReadResults result;
-  result.records.reserve(static_cast<size_t>(std::count(bytes.begin() + static_cast<long>(begin),
-                                                        bytes.begin() + static_cast<long>(end), '\n')));
+  result.records.reserve(static_cast<size_t>(std::count(text.begin() + static_cast<long>(begin),
+                                                        text.begin() + static_cast<long>(end), '\n')));
   Cleaner cleaner(bytes, rules);
   Cleaner::Line line;
-  for (size_t at = headerEnd + 2; at < end + 2 && headerEnd < end;) {
-    size_t lineEnd = findLineEnd(bytes, at, end);
+  for (size_t at = headerEnd + 2; headerEnd < end;) {
+    size_t lineEnd = findLineEnd(text, at, end);
     if (lineEnd > at) {
       cleaner.clean(at, lineEnd, lastField, line);
       PackedRecord record;
@@ -289,8 +293,11 @@ ReadResults readResultsText(std::string bytes, const ResultsFileRules& rules) {
     at = lineEnd + 2;
   }
   result.text = cleaner.take();
-  result.records.shrink_to_fit();
   return result;
+}
+
+ReadResults readResultsText(std::string_view bytes, const ResultsFileRules& rules) {
+  return readResultsText(common::PageBuffer::copyOf(bytes), rules);
 }
 
 void resetResults(Finder& finder) {
@@ -309,7 +316,7 @@ void showResults(Finder& finder) {
 }
 
 void loadResultsFile(Finder& finder) {
-  std::optional<std::string> bytes = finder.desktop.readFile(kResultsFile);
+  std::optional<common::PageBuffer> bytes = finder.desktop.readLargeFile(kResultsFile);
   if (!bytes) {
     finder.desktop.writeFile(kResultsFile, "");
     bytes.emplace();

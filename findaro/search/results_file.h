@@ -21,13 +21,15 @@ struct ResultsFileRules {
 };
 
 struct ReadResults {
-  std::string text;
-  std::vector<PackedRecord> records;
+  common::PageBuffer text;
+  PackedRecords records;
 };
 
 // The whole clean-up and split: the text lower-cased, quotes removed, the header
-// read, one record per line that passes the ignore list.
-ReadResults readResultsText(std::string bytes, const ResultsFileRules& rules);
+// read, one record per line that passes the ignore list. The text is cleaned in
+// the buffer it came in.
+ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& rules);
+ReadResults readResultsText(std::string_view bytes, const ResultsFileRules& rules);
 
 void loadResultsFile(Finder& finder);
 void reloadLastResults(Finder& finder);

@@ -28,6 +28,11 @@ class FakeDesktop : public findaro::Desktop {
     if (it == files.end()) return std::nullopt;
     return it->second;
   }
+  std::optional<common::PageBuffer> readLargeFile(const std::string& path) override {
+    std::optional<std::string> bytes = readFile(path);
+    if (!bytes) return std::nullopt;
+    return common::PageBuffer::copyOf(*bytes);
+  }
   bool replaceFile(const std::string& path, const std::string& bytes) override {
     if (failWrites) return false;
     files[path] = bytes;

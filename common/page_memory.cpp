@@ -1,0 +1,64 @@
+#include "common/page_memory.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/mman.h>
+#endif
+
+namespace common {
+namespace {
+
+// Below this, the ordinary heap serves better.
+constexpr size_t kLargeAllocation = 1u << 20;
+#ifndef _WIN32
+constexpr size_t kLargePage = 2u << 20;
+
+size_t roundUp(size_t bytes) { return (bytes + kLargePage - 1) & ~(kLargePage - 1); }
+#endif
+
+}  // namespace
+
+void* allocatePages(size_t bytes) {
+  if (bytes < kLargeAllocation) {
+    void* memory = std::malloc(bytes ? bytes : 1);
+    if (!memory) throw std::bad_alloc();
+    return memory;
+  }
+#ifdef _WIN32
+  void* memory = VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  if (!memory) throw std::bad_alloc();
+  return memory;
+#else
+  // Aligned to a large page, so that the system can back all of it with large pages.
+  size_t length = roundUp(bytes);
+  void* raw = mmap(nullptr, length + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (raw == MAP_FAILED) throw std::bad_alloc();
+  uintptr_t start = reinterpret_cast<uintptr_t>(raw);
+  uintptr_t aligned = (start + kLargePage - 1) & ~(static_cast<uintptr_t>(kLargePage) - 1);
+  if (aligned > start) munmap(raw, aligned - start);
+  size_t after = start + length + kLargePage - (aligned + length);
+  if (after > 0) munmap(reinterpret_cast<void*>(aligned + length), after);
+  madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+  return reinterpret_cast<void*>(aligned);
+#endif
+}
+
+void freePages(void* memory, size_t bytes) {
+  if (!memory) return;
+  if (bytes < kLargeAllocation) {
+    std::free(memory);
+    return;
+  }
+#ifdef _WIN32
+  VirtualFree(memory, 0, MEM_RELEASE);
+#else
+  munmap(memory, roundUp(bytes));
+#endif
+}
+
+}  // namespace common

@@ -1,0 +1,80 @@
+#pragma once
+// Memory for the big buffers of a search with a million results: the results
+// text, its records and the sort keys. Taken from the system in large pages where
+// it offers them, since touching fresh memory a small page at a time can cost more
+// than all the work done on it.
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+namespace common {
+
+void* allocatePages(size_t bytes);
+void freePages(void* memory, size_t bytes);
+
+template <typename T>
+struct PageAllocator {
+  using value_type = T;
+  PageAllocator() = default;
+  template <typename U>
+  PageAllocator(const PageAllocator<U>&) {}
+  T* allocate(size_t n) { return static_cast<T*>(allocatePages(n * sizeof(T))); }
+  void deallocate(T* p, size_t n) { freePages(p, n * sizeof(T)); }
+  template <typename U>
+  bool operator==(const PageAllocator<U>&) const { return true; }
+  template <typename U>
+  bool operator!=(const PageAllocator<U>&) const { return false; }
+};
+
+// A byte buffer of fixed capacity whose contents are not cleared when it is made.
+class PageBuffer {
+ public:
+  PageBuffer() = default;
+  explicit PageBuffer(size_t capacity)
+      : data_(capacity ? static_cast<char*>(allocatePages(capacity)) : nullptr), capacity_(capacity) {}
+  PageBuffer(const PageBuffer&) = delete;
+  PageBuffer& operator=(const PageBuffer&) = delete;
+  PageBuffer(PageBuffer&& o) noexcept
+      : data_(std::exchange(o.data_, nullptr)), size_(std::exchange(o.size_, 0)), capacity_(std::exchange(o.capacity_, 0)) {}
+  PageBuffer& operator=(PageBuffer&& o) noexcept {
+    if (this != &o) {
+      release();
+      data_ = std::exchange(o.data_, nullptr);
+      size_ = std::exchange(o.size_, 0);
+      capacity_ = std::exchange(o.capacity_, 0);
+    }
+    return *this;
+  }
+  ~PageBuffer() { release(); }
+
+  static PageBuffer copyOf(std::string_view text) {
+    PageBuffer buffer(text.size());
+    if (!text.empty()) std::memcpy(buffer.data(), text.data(), text.size());
+    buffer.size_ = text.size();
+    return buffer;
+  }
+  PageBuffer clone() const {
+    PageBuffer copy = copyOf(view());
+    return copy;
+  }
+
+  char* data() { return data_; }
+  const char* data() const { return data_; }
+  size_t size() const { return size_; }
+  size_t capacity() const { return capacity_; }
+  void setSize(size_t size) { size_ = size <= capacity_ ? size : capacity_; }
+  std::string_view view() const { return std::string_view(data_, size_); }
+
+ private:
+  void release() {
+    if (data_) freePages(data_, capacity_);
+    data_ = nullptr;
+    size_ = capacity_ = 0;
+  }
+  char* data_ = nullptr;
+  size_t size_ = 0;
+  size_t capacity_ = 0;
+};
+
+}  // namespace common
