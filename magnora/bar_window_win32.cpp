@@ -119,7 +119,7 @@ void BarDialog::layoutButtons(const std::vector<ButtonPlacement>& buttons, int b
 }
 
 void BarDialog::createTooltipWindow() {
-  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, L"", TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr, instance_,
+  tooltip_ = CreateWindowExW(0, L"tooltips_class32", L"", TTS_ALWAYSTIP, 0, 0, 0, 0, window_, nullptr, instance_,
                              nullptr);
   if (!tooltip_) return;
   SetWindowTheme(tooltip_, L" ", L" ");
