@@ -277,8 +277,9 @@ ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& ru
   int lastField = std::min(columns.last(), kMaxFields - 1);
 
   ReadResults result;
-  result.records.reserve(static_cast<size_t>(std::count(text.begin() + static_cast<long>(begin),
-                                                        text.begin() + static_cast<long>(end), '\n')));
+  // Room for a record per 40 bytes: capacity that is never written costs nothing,
+  // and a file of shorter lines only makes the list grow once or twice.
+  result.records.reserve((end - begin) / 40 + 16);
   Cleaner cleaner(bytes, rules);
   Cleaner::Line line;
   for (size_t at = headerEnd + 2; headerEnd < end;) {
