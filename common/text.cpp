@@ -200,4 +200,21 @@ std::string truncateUtf16Units(std::string_view utf8, size_t maxUnits) {
   return std::string(utf8);
 }
 
+size_t utf8Characters(std::string_view text) {
+  size_t count = 0;
+  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+size_t utf8BytesForCharacters(std::string_view text, size_t maxCharacters) {
+  if (text.size() <= maxCharacters) return text.size();
+  size_t characters = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (characters == maxCharacters) return i;
+    ++characters;
+  }
+  return text.size();
+}
+
 }  // namespace common

@@ -34,6 +34,11 @@ bool isValidUtf8(std::string_view text);
 // the Windows side counts.
 size_t utf16Length(std::string_view utf8);
 
+// Characters (code points) of UTF-8 text, and how many bytes its first
+// maxCharacters characters take: a field cut there never cuts a character in half.
+size_t utf8Characters(std::string_view text);
+size_t utf8BytesForCharacters(std::string_view text, size_t maxCharacters);
+
 // The longest prefix that fits in maxUnits UTF-16 units without cutting a character.
 std::string truncateUtf16Units(std::string_view utf8, size_t maxUnits);
 

@@ -60,6 +60,11 @@ void handleCommand(Finder& finder, int command, int /*code*/) {
       cycleIconSize(finder);
       speak(finder, "Icon Size is " + common::formatNumber(finder.settings.IconSize));
       break;
+    case 540:
+      clickBeep(finder);
+      fitColumnsToContent(finder);
+      speak(finder, "Columns Resized");
+      break;
     case 554:
       cycleSpeechRate(finder);
       break;

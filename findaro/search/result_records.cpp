@@ -4,21 +4,11 @@
 #include <cstring>
 
 #include "common/number_format.h"
+#include "common/text.h"
 
 namespace findaro {
 namespace {
 
-// Characters are counted, not bytes, and a character is never cut in half.
-size_t bytesForCharacters(std::string_view text, size_t maxCharacters) {
-  if (text.size() <= maxCharacters) return text.size();
-  size_t characters = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-    if (characters == maxCharacters) return i;
-    ++characters;
-  }
-  return text.size();
-}
 
 void appendTwo(std::string& out, unsigned value) {
   out += static_cast<char>('0' + value / 10 % 10);
@@ -154,10 +144,10 @@ void ResultRecords::assign(const std::vector<ResultRecord>& records) {
   for (const ResultRecord& r : records) {
     PackedRecord p;
     p.setBase(text.size());
-    size_t folder = bytesForCharacters(r.Folder, kFolderCapacity);
-    size_t name = bytesForCharacters(r.Name, kNameCapacity);
-    size_t date = bytesForCharacters(r.DateText, kDateTextCapacity);
-    size_t size = bytesForCharacters(r.SizeText, kSizeTextCapacity);
+    size_t folder = common::utf8BytesForCharacters(r.Folder, kFolderCapacity);
+    size_t name = common::utf8BytesForCharacters(r.Name, kNameCapacity);
+    size_t date = common::utf8BytesForCharacters(r.DateText, kDateTextCapacity);
+    size_t size = common::utf8BytesForCharacters(r.SizeText, kSizeTextCapacity);
     text.append(r.Folder, 0, folder);
     p.folderLength = static_cast<uint16_t>(folder);
     p.nameOffset = static_cast<uint32_t>(folder);

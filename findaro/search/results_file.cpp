@@ -23,22 +23,6 @@ const std::array<char, 128> kAsciiLower = [] {
   return table;
 }();
 
-size_t characterCount(std::string_view text) {
-  size_t count = 0;
-  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return count;
-}
-
-size_t bytesForCharacters(std::string_view text, size_t maxCharacters) {
-  if (text.size() <= maxCharacters) return text.size();
-  size_t characters = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-    if (characters == maxCharacters) return i;
-    ++characters;
-  }
-  return text.size();
-}
 
 // Which field holds what. Older clients write "Size,Date Modified,Filename";
 // newer ones put the file name first, and a custom search may name only it.
@@ -221,16 +205,16 @@ bool makeRecord(const char* data, const Cleaner::Line& line, const Columns& colu
   }
   size_t base = static_cast<size_t>(path.data() - data);
   record.setBase(base);
-  if (characterCount(path) <= kLongestPath) {
+  if (common::utf8Characters(path) <= kLongestPath) {
     size_t separator = splitPath.find_last_of("\\:");
     size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
     std::string_view name = splitPath.substr(nameStart);
-    record.folderLength = static_cast<uint16_t>(bytesForCharacters(path.substr(0, nameStart), kFolderCapacity));
+    record.folderLength = static_cast<uint16_t>(common::utf8BytesForCharacters(path.substr(0, nameStart), kFolderCapacity));
     record.nameOffset = static_cast<uint32_t>(nameStart);
-    record.nameLength = static_cast<uint16_t>(bytesForCharacters(name, kNameCapacity));
+    record.nameLength = static_cast<uint16_t>(common::utf8BytesForCharacters(name, kNameCapacity));
   }
-  size_t sizeLength = bytesForCharacters(size, kSizeTextCapacity);
-  size_t dateLength = bytesForCharacters(date, kDateTextCapacity);
+  size_t sizeLength = common::utf8BytesForCharacters(size, kSizeTextCapacity);
+  size_t dateLength = common::utf8BytesForCharacters(date, kDateTextCapacity);
   record.sizeOffset = static_cast<int32_t>(static_cast<long long>(size.data() - data) - static_cast<long long>(base));
   record.sizeLength = static_cast<uint8_t>(sizeLength);
   record.dateOffset = static_cast<int32_t>(static_cast<long long>(date.data() - data) - static_cast<long long>(base));
