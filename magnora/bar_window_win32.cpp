@@ -82,8 +82,7 @@ INT_PTR BarDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       if (wParam == MK_LBUTTON) {
         // The system drags the bar as if the grip were its caption.
-        DWORD where = GetMessagePos();
-        SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(where));
+        SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
       }
       return FALSE;
     case WM_LBUTTONDBLCLK:

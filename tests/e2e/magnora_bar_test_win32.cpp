@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "e2e/magnora_session_win32.h"
 
@@ -22,7 +23,7 @@ void makeFolders(const std::wstring& path) {
 
 }  // namespace
 
-TEST(MagnoraBar, NoArgumentsShowOneCloseButtonAtTheTopRightOfTheWorkArea) {
+TEST(MagnoraBar, NoArgumentsShowOneCloseButtonAtTheTopRightOfTheWorkAreaAndEscCloses) {
   ScratchFolder folder;
   MagnoraSession bar(folder);
   ASSERT_TRUE(bar.start(L""));
@@ -39,8 +40,11 @@ TEST(MagnoraBar, NoArgumentsShowOneCloseButtonAtTheTopRightOfTheWorkArea) {
   EXPECT_EQ(close.right - close.left, 128);
   EXPECT_EQ(close.left - r.left, 64 + 1);  // beyond the grip and the border
   EXPECT_TRUE(GetWindowLongPtrW(bar.bar(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  PostMessageW(bar.bar(), plMessage(), 0, 64);
+  // Esc closes the bar with its beep.
+  ASSERT_TRUE(bringToFront(bar.bar()));
+  pressKey(VK_ESCAPE);
   EXPECT_TRUE(bar.waitForExit(10s));
+  EXPECT_EQ(bar.audioLog(), (std::vector<std::string>{"Beep 250 300"}));
 }
 
 TEST(MagnoraBar, TheFindersWordsShowSevenButtonsOf96) {
@@ -150,6 +154,72 @@ TEST(MagnoraBar, DictationWithoutANetworkSaysNoInternet) {
   ASSERT_TRUE(bar.start(L"0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1", {{L"MAGNORA_INTERNET_HOST", L"127.0.0.1"}}));
   bar.press(527);
   EXPECT_TRUE(waitUntil([&] { return bar.logHas("Speak 3 No Internet!"); }, 30s));
+  PostMessageW(bar.bar(), plMessage(), 0, 64);
+  EXPECT_TRUE(bar.waitForExit(10s));
+}
+
+namespace {
+
+INPUT mouseInput(int x, int y, DWORD buttons) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = (y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  return input;
+}
+
+void doubleClickAt(POINT p) {
+  INPUT inputs[] = {mouseInput(p.x, p.y, 0), mouseInput(p.x, p.y, MOUSEEVENTF_LEFTDOWN),
+                    mouseInput(p.x, p.y, MOUSEEVENTF_LEFTUP), mouseInput(p.x, p.y, MOUSEEVENTF_LEFTDOWN),
+                    mouseInput(p.x, p.y, MOUSEEVENTF_LEFTUP)};
+  SendInput(5, inputs, sizeof(INPUT));
+}
+
+POINT gripOf(HWND bar) {
+  RECT r = windowRect(bar);
+  return {r.left + 20, r.top + 20};
+}
+
+}  // namespace
+
+TEST(MagnoraBar, TheGripDragsTheBarAndDoubleClicksBringItHomeExpandAndCollapse) {
+  ScratchFolder folder;
+  MagnoraSession bar(folder);
+  ASSERT_TRUE(bar.start(L"64"));
+  RECT work = workArea();
+  const LONG homeRight = work.right - work.left;
+
+  doubleClickAt(gripOf(bar.bar()));
+  ASSERT_TRUE(waitUntil([&] { return bar.buttons().size() == 29; }, 10s));
+  RECT r = windowRect(bar.bar());
+  EXPECT_EQ(r.right - r.left, 29 * 64 + 64);
+  EXPECT_EQ(r.right, homeRight);
+
+  // A hand moves the mouse a step at a time, and so does this.
+  POINT from = gripOf(bar.bar());
+  std::vector<INPUT> drag{mouseInput(from.x, from.y, 0), mouseInput(from.x, from.y, MOUSEEVENTF_LEFTDOWN)};
+  for (int step = 1; step <= 10; ++step) drag.push_back(mouseInput(from.x + 10 * step, from.y + 30 * step, 0));
+  drag.push_back(mouseInput(from.x + 100, from.y + 300, MOUSEEVENTF_LEFTUP));
+  for (INPUT& input : drag) {
+    SendInput(1, &input, sizeof(INPUT));
+    std::this_thread::sleep_for(30ms);
+  }
+  ASSERT_TRUE(waitUntil([&] { return windowRect(bar.bar()).top == 300; }, 10s)) << windowRect(bar.bar()).top;
+  EXPECT_EQ(windowRect(bar.bar()).left, r.left + 100);
+
+  // Away from home a double-click only comes home; at home it collapses.
+  doubleClickAt(gripOf(bar.bar()));
+  ASSERT_TRUE(waitUntil([&] { return windowRect(bar.bar()).top == 0; }, 10s));
+  EXPECT_EQ(windowRect(bar.bar()).right, homeRight);
+  EXPECT_EQ(bar.buttons().size(), 29u);
+  doubleClickAt(gripOf(bar.bar()));
+  ASSERT_TRUE(waitUntil([&] { return bar.buttons().size() == 1; }, 10s));
+  r = windowRect(bar.bar());
+  EXPECT_EQ(r.right - r.left, 64 + 64);
+  EXPECT_EQ(r.right, homeRight);
+  EXPECT_EQ(countOf(bar.audioLog(), "Beep 250 300"), 3);
+
   PostMessageW(bar.bar(), plMessage(), 0, 64);
   EXPECT_TRUE(bar.waitForExit(10s));
 }
