@@ -20,12 +20,21 @@ std::string formatSize(const Finder& finder, const RecordView& record) {
 
 std::string shortenFolder(std::string_view folder) {
   if (folder.empty()) return {};
-  std::string withSlash(folder);
-  if (!common::endsWith(folder, "\\")) withSlash += '\\';
-  std::vector<std::string> pieces = common::split(withSlash, "\\");
+  // Pieces between backslashes, with one final backslash assumed: the first two
+  // pieces, "\...\" and the last piece.
+  std::string_view path = common::endsWith(folder, "\\") ? folder.substr(0, folder.size() - 1) : folder;
+  size_t first = path.find('\\');
+  if (first == std::string_view::npos) return std::string(folder);
+  size_t second = path.find('\\', first + 1);
+  size_t last = path.rfind('\\');
   // Fewer than three levels would only repeat themselves around the dots.
-  if (pieces.size() < 4) return std::string(folder);
-  return pieces[0] + "\\" + pieces[1] + "\\...\\" + pieces[pieces.size() - 2];
+  if (second == std::string_view::npos) return std::string(folder);
+  std::string out;
+  out.reserve(second + 5 + path.size() - last);
+  out.append(path.substr(0, second));
+  out.append("\\...\\");
+  out.append(path.substr(last + 1));
+  return out;
 }
 
 std::string cellText(const Finder& finder, int row, int column) {

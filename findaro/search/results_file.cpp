@@ -17,12 +17,24 @@ constexpr const char* kResultsFile = "results.txt";
 constexpr size_t kLongestPath = 260;
 constexpr int kMaxFields = 16;
 
-const std::array<char, 128> kAsciiLower = [] {
-  std::array<char, 128> table{};
-  for (int c = 0; c < 128; ++c) table[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+const std::array<char, 256> kAsciiLower = [] {
+  std::array<char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   return table;
 }();
 
+
+// Bytes that need a decision of their own; every other byte is copied lower-cased.
+constexpr unsigned char kPlain = 0;
+constexpr unsigned char kSpecial = 1;
+const std::array<unsigned char, 256> kByteKind = [] {
+  std::array<unsigned char, 256> kinds{};
+  kinds['"'] = kSpecial;
+  kinds[','] = kSpecial;
+  kinds['\r'] = kSpecial;
+  for (int c = 0x80; c < 256; ++c) kinds[c] = kSpecial;
+  return kinds;
+}();
 
 // Which field holds what. Older clients write "Size,Date Modified,Filename";
 // newer ones put the file name first, and a custom search may name only it.
@@ -72,43 +84,61 @@ class Cleaner {
     size_t begin = 0;
   };
 
-  // Cleans source[from, to) and writes only the fields up to lastField.
-  void clean(size_t from, size_t to, int lastField, Line& line) {
+  // Cleans the line that starts at from (it ends at the next CR LF, or at end)
+  // and writes only the fields up to lastField; returns where the line ends.
+  size_t clean(size_t from, size_t end, int lastField, Line& line) {
+    const size_t to = end;
     if (!inPlace_) reserve(to - from);
     line.begin = written_;
-    line.fields = 0;
-    line.empty = true;
-    int field = 0;
-    bool quoted = false;
     line.start[0] = written_;
+    int field = 0;
+    size_t writing = lastField >= 0 ? 1 : 0;  // fields past the last one used are not kept
+    size_t quotes = 0;
+    bool quoted = false;
     char* out = target();
     size_t w = written_;
     size_t i = from;
-    const char* in = source_.data();
+    const unsigned char* in = reinterpret_cast<const unsigned char*>(source_.data());
     while (i < to) {
-      unsigned char c = static_cast<unsigned char>(in[i]);
-      if (c < 0x80) {
+      unsigned char c = in[i];
+      if (kByteKind[c] == kPlain) {
+        // Writing one byte more than is kept costs nothing: the next write covers it.
+        out[w] = kAsciiLower[c];
+        w += writing;
         ++i;
-        if (c == '"') {
-          quoted = !quoted;
+        continue;
+      }
+      if (c == '"') {
+        quoted = !quoted;
+        ++quotes;
+        ++i;
+        continue;
+      }
+      if (c == '\r') {
+        if (i + 1 < to && in[i + 1] == '\n') break;
+        out[w] = '\r';
+        w += writing;
+        ++i;
+        continue;
+      }
+      if (c == ',') {
+        ++i;
+        if (quoted) {
+          out[w] = ',';
+          w += writing;
           continue;
         }
-        line.empty = false;
-        if (c == ',' && !quoted) {
-          if (field < kMaxFields) line.end[field] = w;
-          ++field;
-          if (field < kMaxFields) line.start[field] = w;
-          continue;
-        }
-        if (field <= lastField) out[w++] = kAsciiLower[c];
+        if (field < kMaxFields) line.end[field] = w;
+        ++field;
+        if (field < kMaxFields) line.start[field] = w;
+        writing = field <= lastField ? 1 : 0;
         continue;
       }
       size_t j = i;
-      while (j < to && static_cast<unsigned char>(in[j]) >= 0x80) ++j;
-      line.empty = false;
-      if (field <= lastField) {
-        std::string lowered = rules_.lowerCase ? rules_.lowerCase(std::string_view(in + i, j - i))
-                                               : std::string(in + i, j - i);
+      while (j < to && in[j] >= 0x80) ++j;
+      if (writing) {
+        std::string_view run(source_.data() + i, j - i);
+        std::string lowered = rules_.lowerCase ? rules_.lowerCase(run) : std::string(run);
         written_ = w;
         if (inPlace_ && w + lowered.size() > j) switchToCopy(lowered.size() + (to - j));
         if (!inPlace_) reserve(lowered.size() + (to - j));
@@ -120,7 +150,9 @@ class Cleaner {
     }
     if (field < kMaxFields) line.end[field] = w;
     line.fields = std::min(field + 1, kMaxFields);
+    line.empty = quotes == i - from;
     written_ = w;
+    return i;
   }
 
   void rewind(size_t to) { written_ = to; }
@@ -205,7 +237,7 @@ bool makeRecord(const char* data, const Cleaner::Line& line, const Columns& colu
   }
   size_t base = static_cast<size_t>(path.data() - data);
   record.setBase(base);
-  if (common::utf8Characters(path) <= kLongestPath) {
+  if (path.size() <= kLongestPath || common::utf8Characters(path) <= kLongestPath) {
     size_t separator = splitPath.find_last_of("\\:");
     size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
     std::string_view name = splitPath.substr(nameStart);
@@ -267,13 +299,12 @@ ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& ru
   Cleaner cleaner(bytes, rules);
   Cleaner::Line line;
   for (size_t at = headerEnd + 2; headerEnd < end;) {
-    size_t lineEnd = findLineEnd(text, at, end);
-    if (lineEnd > at) {
-      cleaner.clean(at, lineEnd, lastField, line);
-      PackedRecord record;
-      if (!line.empty && makeRecord(cleaner.data(), line, columns, rules, record)) result.records.push_back(record);
-      else cleaner.rewind(line.begin);
-    }
+    size_t lineEnd = cleaner.clean(at, end, lastField, line);
+    PackedRecord record;
+    if (lineEnd > at && !line.empty && makeRecord(cleaner.data(), line, columns, rules, record))
+      result.records.push_back(record);
+    else
+      cleaner.rewind(line.begin);
     if (lineEnd >= end) break;
     at = lineEnd + 2;
   }

@@ -37,6 +37,8 @@ TEST(ShortenFolder, KeepsTheFirstTwoAndTheLastLevel) {
   EXPECT_EQ(shortenFolder("c:\\users\\ann\\documents\\letters\\"), "c:\\users\\...\\letters");
   EXPECT_EQ(shortenFolder("c:\\users\\ann\\documents\\letters"), "c:\\users\\...\\letters");
   EXPECT_EQ(shortenFolder(""), "");
+  EXPECT_EQ(shortenFolder("c:\\users\\ann\\"), "c:\\users\\...\\ann");
+  EXPECT_EQ(shortenFolder("\\\\server\\share\\dir\\"), "\\\\...\\dir");
   // Fewer than three levels are shown as they are.
   EXPECT_EQ(shortenFolder("c:\\"), "c:\\");
   EXPECT_EQ(shortenFolder("c:\\users\\"), "c:\\users\\");
