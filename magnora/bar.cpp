@@ -157,9 +157,9 @@ void onDoubleClick(Bar& bar) {
   bar.window.placeBar(currentHome(bar), currentBarSize(bar));
 }
 
-void onContextMenu(Bar& bar) {
+void onContextMenu(Bar& bar, std::optional<Point> clickedAt) {
   beep(bar);
-  if (!rightClickNarration(bar)) bar.window.closeBar();
+  if (!rightClickNarration(bar, clickedAt)) bar.window.closeBar();
 }
 
 void onSetCursor(Bar& bar) {

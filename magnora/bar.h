@@ -2,6 +2,7 @@
 // The program-wide state of one run of the bar, with the seams it acts through,
 // and the bar's own handlers: start-up, commands, the mouse, messages and exit.
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,7 +55,8 @@ void initialiseBar(Bar& bar);
 void beep(Bar& bar);
 void handleCommand(Bar& bar, int controlId);
 void onDoubleClick(Bar& bar);
-void onContextMenu(Bar& bar);
+// The point is where the click was; none when the menu key was pressed.
+void onContextMenu(Bar& bar, std::optional<Point> clickedAt = std::nullopt);
 void onSetCursor(Bar& bar);
 void onPlMessage(Bar& bar, long lParam);
 void onDestroy(Bar& bar);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <uxtheme.h>
+#include <windowsx.h>
 
 #include "common/wide_win32.h"
 
@@ -74,7 +75,8 @@ INT_PTR BarDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       restoreTopmost();
       return FALSE;
     case WM_CONTEXTMENU:
-      onContextMenu(bar);
+      if (lParam == -1) onContextMenu(bar);
+      else onContextMenu(bar, Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return FALSE;
     case WM_SETCURSOR:
       onSetCursor(bar);

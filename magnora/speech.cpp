@@ -46,8 +46,8 @@ void hoverNarration(Bar& bar) {
   }
 }
 
-bool rightClickNarration(Bar& bar) {
-  Point cursor = bar.window.cursorPosition();
+bool rightClickNarration(Bar& bar, std::optional<Point> clickedAt) {
+  Point cursor = clickedAt ? *clickedAt : bar.window.cursorPosition();
   for (const ButtonInfo& button : buttonTable()) {
     std::optional<Rect> rect = bar.window.buttonScreenRect(button.id);
     if (rect && rect->contains(cursor)) {

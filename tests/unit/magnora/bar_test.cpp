@@ -168,6 +168,18 @@ TEST_F(MagnoraBar, RightClickOnAButtonNamesItAndOnTheGripCloses) {
   EXPECT_EQ(events, (Events{"Beep 250 300", "CloseBar"}));
 }
 
+TEST_F(MagnoraBar, TheRightClicksOwnPointCountsNotWhereTheMouseWentSince) {
+  start(kFinderWords);
+  window.pointAt(id::kCopy);
+  Point onCopy = window.cursor;
+  window.cursor = {window.position.x + 10, 20};  // the grip
+  onContextMenu(bar, onCopy);
+  EXPECT_EQ(events, (Events{"Beep 250 300", "Speak 3 Copy"}));
+  EXPECT_FALSE(window.closed);
+  onContextMenu(bar, Point{window.position.x + 10, 20});
+  EXPECT_TRUE(window.closed);
+}
+
 TEST_F(MagnoraBar, OnlyPlMessage64Closes) {
   start("");
   onPlMessage(bar, 48);
