@@ -94,6 +94,7 @@ INT_PTR BarDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       handleCommand(bar, LOWORD(wParam));
       return FALSE;
     case WM_DESTROY:
+      tooltip_ = nullptr;  // owned by the bar, so it goes with it
       onDestroy(bar);
       return FALSE;
     default:

@@ -105,6 +105,12 @@ TEST(MagnoraBar, ZoomInAndCloseActOnTheWindowInTheMiddleOfTheScreen) {
   EXPECT_TRUE(browser.waitFor([&] { return browser.keysDown.size() >= 2; }, 20s));
   EXPECT_EQ(browser.keysDown, (std::vector<WPARAM>{VK_CONTROL, VK_ADD}));
   EXPECT_TRUE(browser.waitFor([&] { return bar.logHas("Beep 250 300"); }, 5s));
+  // Once the bar is done with the command it is on top again, and the window in
+  // front still has the keyboard.
+  DWORD_PTR answer = 0;
+  EXPECT_TRUE(SendMessageTimeoutW(bar.bar(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &answer));
+  EXPECT_TRUE(GetWindowLongPtrW(bar.bar(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetForegroundWindow(), browser.handle());
 
   // The close button closes the window in front and the bar together.
   bar.press(500);
