@@ -5,6 +5,8 @@
 
 #include "e2e/magnora_session_win32.h"
 
+#include <commctrl.h>
+
 using namespace e2e;
 
 namespace {
@@ -182,6 +184,20 @@ void doubleClickAt(POINT p) {
   SendInput(5, inputs, sizeof(INPUT));
 }
 
+// The bar's tooltip window: top-level, owned by the bar, hidden until needed.
+HWND tooltipOf(HWND bar) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); w;
+       w = FindWindowExW(nullptr, w, L"tooltips_class32", nullptr))
+    if (GetWindow(w, GW_OWNER) == bar) return w;
+  return nullptr;
+}
+
+LRESULT toolCount(HWND tooltip) {
+  DWORD_PTR count = 0;
+  SendMessageTimeoutW(tooltip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+  return static_cast<LRESULT>(count);
+}
+
 POINT gripOf(HWND bar) {
   RECT r = windowRect(bar);
   return {r.left + 20, r.top + 20};
@@ -189,17 +205,22 @@ POINT gripOf(HWND bar) {
 
 }  // namespace
 
-TEST(MagnoraBar, TheGripDragsTheBarAndDoubleClicksBringItHomeExpandAndCollapse) {
+TEST(MagnoraBar, TheGripDragsTheBarAndDoubleClicksBringItHomeExpandAndCollapseWithTooltips) {
   ScratchFolder folder;
   MagnoraSession bar(folder);
-  ASSERT_TRUE(bar.start(L"64"));
+  ASSERT_TRUE(bar.start(L"64 0 0 0 0 0 0 0 0 0 1"));
   RECT work = workArea();
   const LONG homeRight = work.right - work.left;
+  HWND tooltip = tooltipOf(bar.bar());
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(toolCount(tooltip), 1);
 
   doubleClickAt(gripOf(bar.bar()));
-  ASSERT_TRUE(waitUntil([&] { return bar.buttons().size() == 29; }, 10s));
+  ASSERT_TRUE(waitUntil([&] { return windowRect(bar.bar()).right - windowRect(bar.bar()).left == 29 * 64 + 64; },
+                        10s));
+  EXPECT_EQ(bar.buttons().size(), 29u);
+  EXPECT_EQ(toolCount(tooltip), 29);  // the new buttons keep their names
   RECT r = windowRect(bar.bar());
-  EXPECT_EQ(r.right - r.left, 29 * 64 + 64);
   EXPECT_EQ(r.right, homeRight);
 
   // A hand moves the mouse a step at a time, and so does this.
@@ -220,9 +241,10 @@ TEST(MagnoraBar, TheGripDragsTheBarAndDoubleClicksBringItHomeExpandAndCollapse) 
   EXPECT_EQ(windowRect(bar.bar()).right, homeRight);
   EXPECT_EQ(bar.buttons().size(), 29u);
   doubleClickAt(gripOf(bar.bar()));
-  ASSERT_TRUE(waitUntil([&] { return bar.buttons().size() == 1; }, 10s));
+  // The buttons are made first, then the bar takes its new size.
+  ASSERT_TRUE(waitUntil([&] { return windowRect(bar.bar()).right - windowRect(bar.bar()).left == 64 + 64; }, 10s));
+  EXPECT_EQ(bar.buttons().size(), 1u);
   r = windowRect(bar.bar());
-  EXPECT_EQ(r.right - r.left, 64 + 64);
   EXPECT_EQ(r.right, homeRight);
   EXPECT_EQ(countOf(bar.audioLog(), "Beep 250 300"), 3);
 
