@@ -31,8 +31,8 @@ void handleCommand(Finder& finder, int command, int /*code*/) {
   switch (command) {
     case 1:
       clickBeep(finder);
-      if (finder.screen.focus() == Focus::ResultsList) break;  // the file actions open the selected file
-      finder.screen.focusSearchBox();
+      if (finder.window.focus() == Focus::ResultsList) break;  // the file actions open the selected file
+      finder.searchBox.focus();
       finder.settings.SearchType = kModeFiles;
       runSearch(finder);
       break;
@@ -44,7 +44,7 @@ void handleCommand(Finder& finder, int command, int /*code*/) {
       break;
     case 517:
       clickBeep(finder);
-      finder.screen.closeWindow();
+      finder.window.closeWindow();
       break;
     case 518:
       nextToolbarPage(finder);

@@ -7,11 +7,16 @@
 #include "common/audio_log.h"
 #include "common/sapi_voice_win32.h"
 #include "common/wide_win32.h"
-#include "findaro/core/desktop_win32.h"
+#include "findaro/actions/downloader_win32.h"
+#include "findaro/actions/printer_win32.h"
+#include "findaro/core/clipboard_win32.h"
+#include "findaro/core/file_system_win32.h"
 #include "findaro/core/finder.h"
 #include "findaro/core/main_window.h"
 #include "findaro/core/main_window_win32.h"
+#include "findaro/core/processes_win32.h"
 #include "findaro/core/settings_store.h"
+#include "findaro/core/system_services_win32.h"
 #include "findaro/search/search_arguments.h"
 
 extern const unsigned long long kBuildFileTime;
@@ -72,10 +77,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   common::AudioLog audioLog = common::openAudioLog(L"FINDARO_AUDIO_LOG");
   common::LoggedVoice voice(common::createSapiVoice(), audioLog);
-  findaro::Win32Desktop desktop(audioLog);
-  desktop.setOwnerWindow(window.handle());
+  findaro::Win32Files files;
+  findaro::Win32Processes processes;
+  findaro::Win32Clipboard clipboard;
+  clipboard.setOwnerWindow(window.handle());
+  findaro::Win32Printer printer;
+  findaro::Win32Keyboard keyboard;
+  findaro::Win32Sound sound(audioLog);
+  findaro::Win32Clock clock;
+  findaro::Win32Locale locale;
+  findaro::Win32Downloader downloader;
 
-  findaro::Finder finder(window, voice, desktop);
+  findaro::Finder finder(findaro::FinderSeams{window, window.searchBox(), window.list(), window.toolbar(),
+                                              window.preview(), window.tooltip(), voice, files, processes,
+                                              clipboard, printer, keyboard, sound, clock, locale, downloader});
   finder.buildStamp = stamp;
   window.attach(&finder);
   findaro::loadOrSaveSettings(finder, "get");
@@ -83,6 +98,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.createSearchBox();
   window.createPreviewPane();
   window.createToolbarImages();
+  window.createTooltipWindow();
   findaro::buildCategoryLists(finder);
   window.createStatusBar();
   window.run();

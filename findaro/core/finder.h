@@ -6,21 +6,83 @@
 #include <vector>
 
 #include "common/voice.h"
-#include "findaro/core/desktop.h"
-#include "findaro/core/screen.h"
+#include "findaro/actions/downloader.h"
+#include "findaro/actions/preview_pane.h"
+#include "findaro/actions/printer.h"
+#include "findaro/core/clipboard.h"
+#include "findaro/core/clock.h"
+#include "findaro/core/files.h"
+#include "findaro/core/keyboard.h"
+#include "findaro/core/locale.h"
+#include "findaro/core/processes.h"
+#include "findaro/core/results_list.h"
+#include "findaro/core/search_box.h"
 #include "findaro/core/settings.h"
+#include "findaro/core/sound.h"
+#include "findaro/core/toolbar_control.h"
+#include "findaro/core/window.h"
 #include "findaro/search/result_records.h"
+#include "findaro/speech/tooltip_window.h"
 
 namespace findaro {
 
 constexpr const char* kVersion = "4.1";
 
-struct Finder {
-  Finder(Screen& s, common::Voice& v, Desktop& d) : screen(s), voice(v), desktop(d) {}
-
-  Screen& screen;
+// Everything the finder talks to: its window and controls, and the rest of the system.
+struct FinderSeams {
+  Window& window;
+  SearchBox& searchBox;
+  ResultsList& list;
+  Toolbar& toolbar;
+  PreviewPane& preview;
+  TooltipWindow& tooltip;
   common::Voice& voice;
-  Desktop& desktop;
+  Files& files;
+  Processes& processes;
+  Clipboard& clipboard;
+  Printer& printer;
+  Keyboard& keyboard;
+  Sound& sound;
+  Clock& clock;
+  Locale& locale;
+  Downloader& downloader;
+};
+
+struct Finder {
+  explicit Finder(const FinderSeams& s)
+      : window(s.window),
+        searchBox(s.searchBox),
+        list(s.list),
+        toolbar(s.toolbar),
+        preview(s.preview),
+        tooltip(s.tooltip),
+        voice(s.voice),
+        files(s.files),
+        processes(s.processes),
+        clipboard(s.clipboard),
+        printer(s.printer),
+        keyboard(s.keyboard),
+        sound(s.sound),
+        clock(s.clock),
+        locale(s.locale),
+        downloader(s.downloader) {}
+
+  Window& window;
+  SearchBox& searchBox;
+  ResultsList& list;
+  Toolbar& toolbar;
+  PreviewPane& preview;
+  TooltipWindow& tooltip;
+  common::Voice& voice;
+  Files& files;
+  Processes& processes;
+  Clipboard& clipboard;
+  Printer& printer;
+  Keyboard& keyboard;
+  Sound& sound;
+  Clock& clock;
+  Locale& locale;
+  Downloader& downloader;
 
   Settings settings;
   ResultRecords results;

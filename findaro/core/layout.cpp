@@ -59,40 +59,38 @@ ColumnLayout columnsFor(int listMode, int clientWidth, const std::string& countT
 }
 
 void layoutWindow(Finder& finder) {
-  Screen& screen = finder.screen;
   const Settings& s = finder.settings;
-  screen.showControl(kPreviewPane, s.ShowPreview == 1);
-  screen.showControl(kToolbar, s.ShowToolbar == 1);
+  finder.window.showControl(kPreviewPane, s.ShowPreview == 1);
+  finder.window.showControl(kToolbar, s.ShowToolbar == 1);
 
   LayoutInput in;
-  in.statusBarHeight = screen.statusBarHeight();
-  Size client = screen.clientSize();
+  in.statusBarHeight = finder.window.statusBarHeight();
+  Size client = finder.window.clientSize();
   in.clientWidth = client.width;
   in.clientHeight = client.height;
-  in.toolbarHeight = screen.toolbarHeight();
+  in.toolbarHeight = finder.toolbar.height();
   in.fontSize = s.FontSize;
   in.showPreview = s.ShowPreview;
 
   ControlPlacements p = placeControls(in);
-  screen.placeControl(kSearchBox, p.searchBox);
-  screen.placeControl(kResultsList, p.resultsList);
-  screen.placeControl(kPreviewPane, p.previewPane);
+  finder.window.placeControl(kSearchBox, p.searchBox);
+  finder.window.placeControl(kResultsList, p.resultsList);
+  finder.window.placeControl(kPreviewPane, p.previewPane);
 
   ColumnLayout columns = columnsFor(s.SearchType, client.width, resultCountText(finder));
   if (columns.changes) {
-    for (int i = 0; i < 4; ++i) screen.setColumn(i + 1, columns.titles[i], columns.widths[i]);
-    screen.redrawList();
+    for (int i = 0; i < 4; ++i) finder.list.setColumn(i + 1, columns.titles[i], columns.widths[i]);
+    finder.list.redraw();
   }
-  screen.redrawSearchBox();
+  finder.searchBox.redraw();
 }
 
 void scrollListToTop(Finder& finder, int topRow) {
-  Screen& screen = finder.screen;
-  int rowHeight = screen.rowHeight();
-  int current = screen.verticalScrollPosition();
-  screen.scrollList((topRow - current) * rowHeight);
+  int rowHeight = finder.list.rowHeight();
+  int current = finder.list.verticalScrollPosition();
+  finder.list.scroll((topRow - current) * rowHeight);
 }
 
-void fitColumnsToContent(Finder& finder) { finder.screen.autoSizeColumns(); }
+void fitColumnsToContent(Finder& finder) { finder.list.autoSizeColumns(); }
 
 }  // namespace findaro

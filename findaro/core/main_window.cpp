@@ -20,38 +20,36 @@ std::string windowTitle(const Finder& finder) { return std::string("Findaro ") +
 
 void initialiseWindow(Finder& finder) {
   Settings& s = finder.settings;
-  Screen& screen = finder.screen;
   loadOrSaveSettings(finder, "get");
   // The saved rate is heard from the first word, not only after the next change.
   applySavedSpeechRate(finder);
   if (s.ShowToolbar == 1) createToolbar(finder);
-  screen.setStatusFont(s.FontName, 14);
-  screen.setLargeFont(s.FontName, s.FontSize);
-  screen.setSearchText(s.SearchTerm);
+  finder.window.setStatusFont(s.FontName, 14);
+  finder.window.setLargeFont(s.FontName, s.FontSize);
+  finder.searchBox.setText(s.SearchTerm);
   applyColors(finder);
-  if (s.Maximized == 1) screen.showMaximized();
-  if (s.Minimized == 1) screen.showMinimized();
+  if (s.Maximized == 1) finder.window.showMaximized();
+  if (s.Minimized == 1) finder.window.showMinimized();
   reloadLastResults(finder);
-  screen.postStartupStep();
+  finder.window.postStartupStep();
 }
 
 void onStartupStep(Finder& finder) {
   Settings& s = finder.settings;
-  Screen& screen = finder.screen;
-  screen.redrawWindow();
+  finder.window.redrawWindow();
   scrollListToTop(finder, s.TopRow);
   // A row that no longer exists is not selected (index -1 would mean every row).
-  if (s.LastRow >= 1 && s.LastRow <= finder.results.count()) screen.selectRow(s.LastRow);
+  if (s.LastRow >= 1 && s.LastRow <= finder.results.count()) finder.list.selectRow(s.LastRow);
   layoutWindow(finder);
   finder.pendingAnnouncement = welcomeText();
-  screen.postSelectAllSearchText();
-  screen.focusSearchBox();
+  finder.searchBox.postSelectAll();
+  finder.searchBox.focus();
 }
 
 void onWindowDestroyed(Finder& finder) {
   Settings& s = finder.settings;
-  s.TopRow = finder.screen.topIndex();
-  s.LastRow = finder.screen.selectedRow();
+  s.TopRow = finder.list.topIndex();
+  s.LastRow = finder.list.selectedRow();
   loadOrSaveSettings(finder, "save");
   speakAndWait(finder, "Exiting Findaro");
 }

@@ -101,34 +101,34 @@ void readNumberKeys(Settings& settings, const ProfileText& file) {
 
 void saveSettings(Finder& finder) {
   Settings& s = finder.settings;
-  Rect bounds = finder.screen.normalBounds();
+  Rect bounds = finder.window.normalBounds();
   s.Left = bounds.left;
   s.Top = bounds.top;
   s.Width = bounds.width();
   s.Height = bounds.height();
-  s.Minimized = finder.screen.isMinimized() ? 1 : 0;
-  s.Maximized = finder.screen.isMaximized() ? 1 : 0;
-  finder.desktop.replaceFile(finder.desktop.settingsPath(), settingsFileText(s));
+  s.Minimized = finder.window.isMinimized() ? 1 : 0;
+  s.Maximized = finder.window.isMaximized() ? 1 : 0;
+  finder.files.replaceFile(finder.files.settingsPath(), settingsFileText(s));
 }
 
 void getSettings(Finder& finder) {
-  std::string path = finder.desktop.settingsPath();
-  bool exists = finder.desktop.fileExists(path);
+  std::string path = finder.files.settingsPath();
+  bool exists = finder.files.fileExists(path);
   ProfileText file;
   if (exists) {
-    std::optional<std::string> bytes = finder.desktop.readFile(path);
+    std::optional<std::string> bytes = finder.files.readFile(path);
     if (bytes) {
       file = ProfileText::parse(decodeSettingsBytes(
-          *bytes, [&finder](const std::string& ansi) { return finder.desktop.ansiToUtf8(ansi); }));
+          *bytes, [&finder](const std::string& ansi) { return finder.locale.ansiToUtf8(ansi); }));
     }
   }
   Settings& s = finder.settings;
   s.Width = readInt(file, kPlacementKeys[2]);
   s.Height = readInt(file, kPlacementKeys[3]);
-  finder.screen.setWindowSize(s.Width, s.Height);
+  finder.window.setWindowSize(s.Width, s.Height);
   s.Left = readInt(file, kPlacementKeys[0]);
   s.Top = readInt(file, kPlacementKeys[1]);
-  if (exists) finder.screen.moveWindow(s.Left, s.Top);
+  if (exists) finder.window.moveWindow(s.Left, s.Top);
   readNumberKeys(s, file);
 }
 

@@ -8,18 +8,18 @@ namespace findaro {
 
 void createToolbar(Finder& finder) {
   const Settings& s = finder.settings;
-  finder.screen.destroyToolbar();
+  finder.toolbar.destroy();
   if (s.ShowToolbar == 0) return;
-  finder.screen.buildToolbar(toolbarLayout(s.WideToolbar, finder.toolbarPage, s.HideToolbarText));
+  finder.toolbar.build(toolbarLayout(s.WideToolbar, finder.toolbarPage, s.HideToolbarText));
 }
 
 void cycleIconSize(Finder& finder) {
   IconSizeStep step = nextIconSize(finder.settings.IconSize);
   finder.settings.IconSize = step.iconSize;
-  finder.screen.rebuildToolbarImages(step.iconSize, toolbarIconNames());
+  finder.toolbar.rebuildImages(step.iconSize, toolbarIconNames());
   createToolbar(finder);
   // This font stays with this toolbar only; the next rebuild takes the default again.
-  finder.screen.setToolbarFont("Arial Black", step.fontPoints);
+  finder.toolbar.setFont("Arial Black", step.fontPoints);
   layoutWindow(finder);
 }
 

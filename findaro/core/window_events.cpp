@@ -27,11 +27,11 @@ bool letterJump(Finder& finder, int virtualKey) {
   bool digit = virtualKey >= '0' && virtualKey <= '9';
   if (!letter && !digit) return false;
   char wanted = static_cast<char>(letter ? virtualKey - 'A' + 'a' : virtualKey);
-  int selected = finder.screen.selectedRow();
+  int selected = finder.list.selectedRow();
   for (int row = selected + 1; row <= finder.results.count(); ++row) {
     std::string_view name = finder.results.at(row).Name;
     if (!name.empty() && common::asciiLower(name.substr(0, 1))[0] == wanted) {
-      finder.screen.selectRow(row);
+      finder.list.selectRow(row);
       return true;
     }
   }
@@ -40,7 +40,7 @@ bool letterJump(Finder& finder, int virtualKey) {
 
 void onColumnClick(Finder& finder, int column) {
   sortResults(finder, column);
-  finder.screen.redrawList();
+  finder.list.redraw();
 }
 
 bool isDragStrip(int x, int y, int lastButtonRight, int toolbarHeight) {

@@ -6,8 +6,8 @@ namespace findaro {
 
 void applyColors(Finder& finder) {
   const Settings& s = finder.settings;
-  finder.screen.setSearchBoxColors(s.FG, s.BG);
-  finder.screen.setListColors(s.FG, s.BG);
+  finder.searchBox.setColors(s.FG, s.BG);
+  finder.list.setColors(s.FG, s.BG);
 }
 
 }  // namespace findaro

@@ -10,7 +10,7 @@ void changeFontSize(Finder& finder, int step) {
   int& size = finder.settings.FontSize;
   size += step;
   if (size < 8) size = 8;
-  finder.screen.setLargeFont(finder.settings.FontName, size);
+  finder.window.setLargeFont(finder.settings.FontName, size);
   speak(finder, "Font Size is " + common::formatNumber(size));
 }
 

@@ -268,9 +268,8 @@ ResultsFileRules rulesFor(Finder& finder) {
   ResultsFileRules rules;
   rules.useIgnoreList = finder.settings.UseIgnoreList != 0;
   rules.ignoreList = finder.settings.IgnoreList;
-  Desktop& desktop = finder.desktop;
-  rules.lowerCase = [&desktop](std::string_view text) { return desktop.lowerCase(std::string(text)); };
-  rules.ansiToUtf8 = [&desktop](const std::string& bytes) { return desktop.ansiToUtf8(bytes); };
+  rules.lowerCase = [&locale = finder.locale](std::string_view text) { return locale.lowerCase(std::string(text)); };
+  rules.ansiToUtf8 = [&locale = finder.locale](const std::string& bytes) { return locale.ansiToUtf8(bytes); };
   return rules;
 }
 
@@ -318,34 +317,33 @@ ReadResults readResultsText(std::string_view bytes, const ResultsFileRules& rule
 
 void resetResults(Finder& finder) {
   finder.results.resetToPlaceholder();
-  finder.screen.setItemCount(1);
-  finder.screen.selectRow(1);
+  finder.list.setItemCount(1);
+  finder.list.selectRow(1);
 }
 
 void showResults(Finder& finder) {
-  Screen& screen = finder.screen;
-  screen.setColumnTitle(1, "Name  (" + resultCountText(finder) + ")");
-  screen.setGridStyle();
-  screen.setItemCount(finder.results.count());
-  screen.selectRow(1);
-  screen.focusList();
+  finder.list.setColumnTitle(1, "Name  (" + resultCountText(finder) + ")");
+  finder.list.setGridStyle();
+  finder.list.setItemCount(finder.results.count());
+  finder.list.selectRow(1);
+  finder.list.focus();
 }
 
 void loadResultsFile(Finder& finder) {
-  std::optional<common::PageBuffer> bytes = finder.desktop.readLargeFile(kResultsFile);
+  std::optional<common::PageBuffer> bytes = finder.files.readLargeFile(kResultsFile);
   if (!bytes) {
-    finder.desktop.writeFile(kResultsFile, "");
+    finder.files.writeFile(kResultsFile, "");
     bytes.emplace();
   }
   ReadResults read = readResultsText(std::move(*bytes), rulesFor(finder));
-  finder.screen.deleteAllItems();
+  finder.list.deleteAllItems();
   if (!read.records.empty()) finder.results.adopt(std::move(read.text), std::move(read.records));
   else resetResults(finder);
   showResults(finder);
   createToolbar(finder);
   if (finder.settings.FocusOnRE != 0) {
-    finder.screen.postSelectAllSearchText();
-    finder.screen.focusSearchBox();
+    finder.searchBox.postSelectAll();
+    finder.searchBox.focus();
   }
 }
 
@@ -357,7 +355,7 @@ void reloadLastResults(Finder& finder) {
 void sortResults(Finder& finder, int column) {
   finder.sortDescending = !finder.sortDescending;
   finder.results.sortByColumn(column, finder.sortDescending);
-  finder.screen.selectRow(1);
+  finder.list.selectRow(1);
 }
 
 }  // namespace findaro

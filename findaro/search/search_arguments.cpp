@@ -38,8 +38,8 @@ bool isAllowedSearchTerm(const std::string& term) {
 
 bool isValidSearchTerm(Finder& finder) {
   if (isAllowedSearchTerm(finder.settings.SearchTerm)) return true;
-  finder.screen.postSelectAllSearchText();
-  finder.screen.focusSearchBox();
+  finder.searchBox.postSelectAll();
+  finder.searchBox.focus();
   return false;
 }
 
@@ -67,9 +67,9 @@ std::string countOption(int maxResults) { return maxResults == 0 ? "" : " -n" + 
 
 std::string buildExclusionText(Finder& finder) {
   if (finder.settings.ExcludeSystemFolders == 0) return "";
-  if (!finder.desktop.fileExists("exclusion.txt")) return " !c:\\windows\\ !c:\\$recycle.bin\\ ";
-  std::string text = finder.desktop.readFile("exclusion.txt").value_or("");
-  if (!common::isValidUtf8(text)) text = finder.desktop.ansiToUtf8(text);
+  if (!finder.files.fileExists("exclusion.txt")) return " !c:\\windows\\ !c:\\$recycle.bin\\ ";
+  std::string text = finder.files.readFile("exclusion.txt").value_or("");
+  if (!common::isValidUtf8(text)) text = finder.locale.ansiToUtf8(text);
   std::string exclusions;
   for (const std::string& piece : common::split(text, "\r\n")) exclusions += " !" + piece;
   return exclusions;

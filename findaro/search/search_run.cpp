@@ -25,31 +25,28 @@ struct BeforeSearch {
 };
 
 void showLoading(Finder& finder) {
-  Screen& screen = finder.screen;
   finder.results.resetToSingle(kLoadingName);
-  screen.setItemCount(1);
-  screen.selectRow(1);
-  screen.setColumnTitle(1, "Name");
-  screen.redrawList();
+  finder.list.setItemCount(1);
+  finder.list.selectRow(1);
+  finder.list.setColumnTitle(1, "Name");
+  finder.list.redraw();
 }
 
 // The client could not run or failed: its file, the list, the title and the last
 // search type stay as they were, and the user hears why.
 void restore(Finder& finder, BeforeSearch& before, const std::string& message) {
-  Desktop& desktop = finder.desktop;
-  if (desktop.readFile(kResultsFile) != before.resultsFile) {
-    if (before.resultsFile) desktop.replaceFile(kResultsFile, *before.resultsFile);
-    else desktop.deleteFile(kResultsFile);
+  if (finder.files.readFile(kResultsFile) != before.resultsFile) {
+    if (before.resultsFile) finder.files.replaceFile(kResultsFile, *before.resultsFile);
+    else finder.files.deleteFile(kResultsFile);
   }
   finder.results = std::move(before.results);
   finder.settings.LastSearchType = before.lastSearchType;
   finder.engineArguments = before.engineArguments;
-  Screen& screen = finder.screen;
-  screen.setItemCount(finder.results.count());
-  screen.setColumnTitle(1, "Name  (" + resultCountText(finder) + ")");
+  finder.list.setItemCount(finder.results.count());
+  finder.list.setColumnTitle(1, "Name  (" + resultCountText(finder) + ")");
   int row = before.selectedRow >= 1 && before.selectedRow <= finder.results.count() ? before.selectedRow : 1;
-  screen.selectRow(row);
-  screen.redrawList();
+  finder.list.selectRow(row);
+  finder.list.redraw();
   speak(finder, message);
 }
 
@@ -68,16 +65,15 @@ std::string searchFailureMessage(const ProcessOutcome& outcome) {
   return "";
 }
 
-void setStatusText(Finder& finder, const std::string& text) { finder.screen.setStatusText("   " + text); }
+void setStatusText(Finder& finder, const std::string& text) { finder.window.setStatusText("   " + text); }
 
 void runSearch(Finder& finder) {
   Settings& s = finder.settings;
-  Desktop& desktop = finder.desktop;
   layoutWindow(finder);
-  if (desktop.fileExists("filelist.txt")) desktop.deleteFile("filelist.txt");
+  if (finder.files.fileExists("filelist.txt")) finder.files.deleteFile("filelist.txt");
 
-  std::string term = common::truncateUtf16Units(finder.screen.searchText(), kSearchTermCapacity);
-  s.SearchTerm = common::trimBlanks(desktop.lowerCase(term));
+  std::string term = common::truncateUtf16Units(finder.searchBox.text(), kSearchTermCapacity);
+  s.SearchTerm = common::trimBlanks(finder.locale.lowerCase(term));
   if (s.SearchType != kModeCustom && !isValidSearchTerm(finder)) {
     speak(finder, "Invalid Search Term");
     return;
@@ -86,7 +82,7 @@ void runSearch(Finder& finder) {
   BeforeSearch before;
   before.lastSearchType = s.LastSearchType;
   before.engineArguments = finder.engineArguments;
-  before.selectedRow = finder.screen.selectedRow();
+  before.selectedRow = finder.list.selectedRow();
   before.results = std::move(finder.results);
   s.LastSearchType = s.SearchType;
 
@@ -96,21 +92,21 @@ void runSearch(Finder& finder) {
   finder.engineArguments =
       engineArgumentsFor(s.SearchType, exclusions, s.SortType, s.MaxResults, s.SearchTerm, finder.categoryLists);
 
-  before.resultsFile = desktop.readFile(kResultsFile);
-  long long start = desktop.counter();
-  ProcessOutcome outcome = desktop.runHidden("CMD /C es " + finder.engineArguments);
-  long long ran = desktop.counter();
+  before.resultsFile = finder.files.readFile(kResultsFile);
+  long long start = finder.clock.counter();
+  ProcessOutcome outcome = finder.processes.runHidden("CMD /C es " + finder.engineArguments);
+  long long ran = finder.clock.counter();
   std::string failure = searchFailureMessage(outcome);
   if (!failure.empty()) {
     restore(finder, before, failure);
     return;
   }
 
-  desktop.setClipboardText(finder.engineArguments);
+  finder.clipboard.setText(finder.engineArguments);
   loadResultsFile(finder);
-  long long shown = desktop.counter();
+  long long shown = finder.clock.counter();
   double frequency = static_cast<double>(finder.counterFrequency > 0 ? finder.counterFrequency : 1);
-  finder.screen.setTitle(std::string("Findaro ") + kVersion + "    " + formatTenths((ran - start) / frequency) +
+  finder.window.setTitle(std::string("Findaro ") + kVersion + "    " + formatTenths((ran - start) / frequency) +
                          " sec : " + formatTenths((shown - start) / frequency) + " sec  " + " ... " +
                          finder.engineArguments);
   speak(finder, completionText(finder));

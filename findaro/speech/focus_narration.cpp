@@ -9,12 +9,12 @@
 namespace findaro {
 
 void announceSearchBoxFocus(Finder& finder) {
-  finder.settings.SearchTerm = common::truncateUtf16Units(finder.screen.searchText(), kSearchTermCapacity);
+  finder.settings.SearchTerm = common::truncateUtf16Units(finder.searchBox.text(), kSearchTermCapacity);
   speak(finder, "SearchBox has focus. Search term is " + spokenSearchTerm(finder.settings.SearchTerm));
 }
 
 void announceListFocus(Finder& finder) {
-  int row = finder.screen.selectedRow();
+  int row = finder.list.selectedRow();
   speak(finder, "Results List has focus. " + (row > 0 ? cellText(finder, row, 1) : std::string()));
 }
 

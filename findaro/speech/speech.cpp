@@ -15,8 +15,8 @@ constexpr int kExtendedKeyUp = 3;
 bool speechDisabled(const Finder& finder) { return finder.settings.DisableSpeech == 1; }
 
 void pressSystemKey(Finder& finder, int virtualKey) {
-  finder.desktop.sendKey(virtualKey, 0, kExtendedKey);
-  finder.desktop.sendKey(virtualKey, 0, kExtendedKeyUp);
+  finder.keyboard.sendKey(virtualKey, 0, kExtendedKey);
+  finder.keyboard.sendKey(virtualKey, 0, kExtendedKeyUp);
 }
 
 }  // namespace
@@ -82,11 +82,11 @@ void muteSpeakers(Finder& finder) {
   clickBeep(finder);
 }
 
-void clickBeep(Finder& finder) { finder.desktop.beep(275, 150); }
+void clickBeep(Finder& finder) { finder.sound.beep(275, 150); }
 
 void speakSelectedColumn(Finder& finder, int column) {
   if (speechDisabled(finder)) return;
-  int row = finder.screen.selectedRow();
+  int row = finder.list.selectedRow();
   std::string text = row > 0 ? cellText(finder, row, column) : std::string();
   speak(finder, text == "<empty>" ? "List is Empty" : text);
 }

@@ -12,9 +12,7 @@
 #include "findaro/core/finder.h"
 #include "findaro/search/result_cells.h"
 #include "findaro/search/results_file.h"
-#include "support/fake_desktop.h"
-#include "support/fake_screen.h"
-#include "support/fake_voice.h"
+#include "support/fake_finder.h"
 
 using namespace findaro;
 
@@ -64,8 +62,8 @@ common::PageBuffer readWhole(const std::string& path) {
 
 ResultsFileRules rules() {
   ResultsFileRules r;
-  testing_support::FakeDesktop* desktop = new testing_support::FakeDesktop;  // lives for the run
-  r.lowerCase = [desktop](std::string_view run) { return desktop->lowerCase(std::string(run)); };
+  auto* locale = new testing_support::FakeLocale;  // lives for the run
+  r.lowerCase = [locale](std::string_view run) { return locale->lowerCase(std::string(run)); };
   return r;
 }
 
@@ -122,10 +120,8 @@ void SortBy(benchmark::State& state) {
 BENCHMARK(SortBy)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void CellText(benchmark::State& state) {
-  testing_support::FakeScreen screen;
-  testing_support::FakeVoice voice;
-  testing_support::FakeDesktop desktop;
-  Finder finder(screen, voice, desktop);
+  testing_support::FakeFinder parts;
+  Finder& finder = parts.finder;
   finder.results = loadAll();
   std::mt19937 random(1);
   int column = static_cast<int>(state.range(0));

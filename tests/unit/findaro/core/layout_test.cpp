@@ -62,27 +62,27 @@ class LayoutWindowTest : public FinderTest {};
 
 TEST_F(LayoutWindowTest, CountsThePlaceholderAsNoResults) {
   layoutWindow(finder);
-  EXPECT_EQ(screen.columns[1].title, " Name  (0)");
+  EXPECT_EQ(list.columns[1].title, " Name  (0)");
   std::vector<ResultRecord> records(3);
   records[0].Name = "a";
   finder.results.assign(records);
   layoutWindow(finder);
-  EXPECT_EQ(screen.columns[1].title, " Name  (3)");
-  EXPECT_EQ(screen.columns[1].width, 503);
+  EXPECT_EQ(list.columns[1].title, " Name  (3)");
+  EXPECT_EQ(list.columns[1].width, 503);
 }
 
 TEST_F(LayoutWindowTest, ShowsOrHidesThePreviewAndToolbar) {
   finder.settings.ShowPreview = 1;
   finder.settings.ShowToolbar = 0;
   layoutWindow(finder);
-  EXPECT_TRUE(screen.visible[kPreviewPane]);
-  EXPECT_FALSE(screen.visible[kToolbar]);
-  EXPECT_EQ(screen.placements[kResultsList].width, 960);
+  EXPECT_TRUE(window.visible[kPreviewPane]);
+  EXPECT_FALSE(window.visible[kToolbar]);
+  EXPECT_EQ(window.placements[kResultsList].width, 960);
 }
 
 TEST_F(LayoutWindowTest, ScrollsTheListByWholeRows) {
-  screen.rowPixels = 40;
-  screen.scrollPosition = 2;
+  list.rowPixels = 40;
+  list.scrollPosition = 2;
   scrollListToTop(finder, 7);
-  EXPECT_TRUE(screen.called("scroll 200"));
+  EXPECT_TRUE(calls.called("scroll 200"));
 }

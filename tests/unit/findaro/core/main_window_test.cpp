@@ -27,10 +27,10 @@ TEST_F(MainWindowTest, TitleCarriesVersionAndBuildStamp) {
 }
 
 TEST_F(MainWindowTest, InitialisationRunsItsStepsInOrder) {
-  desktop.files["C:\\prog\\findaro.ini"] =
+  files.files["C:\\prog\\findaro.ini"] =
       "[All]\r\nSearchTerm=letters\r\nFontName=Verdana\r\nFontSize=36\r\nMaximized=1\r\nMinimized=1\r\nvRate=3\r\n";
   initialiseWindow(finder);
-  const auto& c = screen.calls;
+  const auto& c = calls.calls;
   size_t size = indexOf(c, "size 1600x800");
   size_t toolbar = indexOf(c, "build toolbar");
   size_t statusFont = indexOf(c, "status font Verdana 14");
@@ -49,15 +49,15 @@ TEST_F(MainWindowTest, InitialisationRunsItsStepsInOrder) {
   EXPECT_LT(maximize, minimize);
   EXPECT_LT(minimize, post);
   EXPECT_EQ(post, c.size() - 1);
-  EXPECT_TRUE(screen.called("list colors 65535 16711680"));
+  EXPECT_TRUE(calls.called("list colors 65535 16711680"));
   // The saved rate is heard from the first word.
   EXPECT_EQ(voice.rates, std::vector<int>{3});
 }
 
 TEST_F(MainWindowTest, NoToolbarIsBuiltWhenItIsSwitchedOff) {
-  desktop.files["C:\\prog\\findaro.ini"] = "[All]\r\nShowToolbar=0\r\n";
+  files.files["C:\\prog\\findaro.ini"] = "[All]\r\nShowToolbar=0\r\n";
   initialiseWindow(finder);
-  EXPECT_FALSE(screen.called("build toolbar"));
+  EXPECT_FALSE(calls.called("build toolbar"));
 }
 
 TEST_F(MainWindowTest, StartupStepRestoresTheRowAndGreetsBeforeTheSearchBoxSpeaks) {
@@ -66,11 +66,11 @@ TEST_F(MainWindowTest, StartupStepRestoresTheRowAndGreetsBeforeTheSearchBoxSpeak
   finder.settings.LastRow = 4;
   finder.settings.TopRow = 2;
   onStartupStep(finder);
-  EXPECT_TRUE(screen.called("select row 4"));
-  EXPECT_TRUE(screen.called("scroll 40"));
+  EXPECT_TRUE(calls.called("select row 4"));
+  EXPECT_TRUE(calls.called("scroll 40"));
   EXPECT_EQ(finder.pendingAnnouncement, "Welcome to Findaro, version 4.1!");
-  EXPECT_EQ(screen.calls.back(), "focus search box");
-  EXPECT_LT(indexOf(screen.calls, "select all search text"), indexOf(screen.calls, "focus search box"));
+  EXPECT_EQ(calls.calls.back(), "focus search box");
+  EXPECT_LT(indexOf(calls.calls, "select all search text"), indexOf(calls.calls, "focus search box"));
 }
 
 TEST_F(MainWindowTest, StartupStepSelectsNoRowThatIsNotThere) {
@@ -78,14 +78,14 @@ TEST_F(MainWindowTest, StartupStepSelectsNoRowThatIsNotThere) {
   onStartupStep(finder);
   finder.settings.LastRow = 9;  // the saved results had more rows
   onStartupStep(finder);
-  for (const std::string& call : screen.calls) EXPECT_EQ(call.rfind("select row", 0), std::string::npos) << call;
+  for (const std::string& call : calls.calls) EXPECT_EQ(call.rfind("select row", 0), std::string::npos) << call;
 }
 
 TEST_F(MainWindowTest, DestroyKeepsTheListPositionSavesAndSaysGoodbyeLast) {
-  screen.top = 12;
-  screen.selected = 15;
+  list.top = 12;
+  list.selected = 15;
   onWindowDestroyed(finder);
-  const std::string& saved = desktop.files.at("C:\\prog\\findaro.ini");
+  const std::string& saved = files.files.at("C:\\prog\\findaro.ini");
   EXPECT_NE(saved.find("LastRow= 15\r\nTopRow= 12\r\n"), std::string::npos);
   ASSERT_FALSE(voice.spoken.empty());
   EXPECT_EQ(voice.spoken.back(), (testing_support::Utterance{"Exiting Findaro", 2}));

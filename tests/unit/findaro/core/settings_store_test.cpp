@@ -41,8 +41,8 @@ TEST_F(SettingsStoreTest, WithoutAFileEveryKeyTakesItsDefaultAndTheWindowStaysPu
   EXPECT_EQ(s.IconSize, 64);
   EXPECT_EQ(s.DisableSpeech, 0);
   EXPECT_EQ(s.LastSearchType, 1);
-  EXPECT_TRUE(screen.called("size 1600x800"));
-  for (const std::string& c : screen.calls) EXPECT_EQ(c.rfind("move", 0), std::string::npos) << c;
+  EXPECT_TRUE(calls.called("size 1600x800"));
+  for (const std::string& c : calls.calls) EXPECT_EQ(c.rfind("move", 0), std::string::npos) << c;
 }
 
 TEST_F(SettingsStoreTest, ReadingADefaultRecordBackGivesTheInitialRecord) {
@@ -55,7 +55,7 @@ TEST_F(SettingsStoreTest, ReadingADefaultRecordBackGivesTheInitialRecord) {
 }
 
 TEST_F(SettingsStoreTest, HandEditedValuesAreReadAsTheProfileReaderWould) {
-  desktop.files[kIni] =
+  files.files[kIni] =
       "; written by hand\r\n"
       "[Other]\r\nFontSize=12\r\n"
       "[all]\r\n"
@@ -77,13 +77,13 @@ TEST_F(SettingsStoreTest, HandEditedValuesAreReadAsTheProfileReaderWould) {
   EXPECT_EQ(s.FontName, "Verdana");
   EXPECT_EQ(s.BG, 0);  // the first of two
   EXPECT_EQ(s.MaxResults, 100);
-  EXPECT_TRUE(screen.called("size 1000x700"));
-  EXPECT_TRUE(screen.called("move -40,25"));
+  EXPECT_TRUE(calls.called("size 1000x700"));
+  EXPECT_TRUE(calls.called("move -40,25"));
 }
 
 TEST_F(SettingsStoreTest, TextFieldsAreCutToTheirCapacity) {
   std::string longText(400, 'x');
-  desktop.files[kIni] = "[All]\nSearchTerm=" + longText + "\nIgnoreList=" + longText + "\nFontName=" + longText + "\n";
+  files.files[kIni] = "[All]\nSearchTerm=" + longText + "\nIgnoreList=" + longText + "\nFontName=" + longText + "\n";
   loadOrSaveSettings(finder, "get");
   EXPECT_EQ(finder.settings.SearchTerm.size(), 99u);
   EXPECT_EQ(finder.settings.FontName.size(), 99u);
@@ -94,15 +94,15 @@ TEST_F(SettingsStoreTest, ReadsUtf16AndAnsiFilesAsWellAsUtf8) {
   std::string utf16 = "\xFF\xFE";
   for (char c : std::string("[All]\r\nSearchTerm=caf")) utf16 += std::string(1, c) + '\0';
   utf16 += std::string("\xE9\0", 2);
-  desktop.files[kIni] = utf16;
+  files.files[kIni] = utf16;
   loadOrSaveSettings(finder, "get");
   EXPECT_EQ(finder.settings.SearchTerm, "caf\xC3\xA9");
 
-  desktop.files[kIni] = "[All]\r\nSearchTerm=caf\xE9\r\n";  // the ANSI code page
+  files.files[kIni] = "[All]\r\nSearchTerm=caf\xE9\r\n";  // the ANSI code page
   loadOrSaveSettings(finder, "get");
   EXPECT_EQ(finder.settings.SearchTerm, "caf\xC3\xA9");
 
-  desktop.files[kIni] = "\xEF\xBB\xBF[All]\r\nSearchTerm=caf\xC3\xA9\r\n";
+  files.files[kIni] = "\xEF\xBB\xBF[All]\r\nSearchTerm=caf\xC3\xA9\r\n";
   loadOrSaveSettings(finder, "get");
   EXPECT_EQ(finder.settings.SearchTerm, "caf\xC3\xA9");
 }
@@ -110,7 +110,7 @@ TEST_F(SettingsStoreTest, ReadsUtf16AndAnsiFilesAsWellAsUtf8) {
 TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrderWithTheNumberFormat) {
   finder.settings.SlowRate = -3;
   loadOrSaveSettings(finder, "save");
-  std::vector<std::string> lines = linesOf(desktop.files.at(kIni));
+  std::vector<std::string> lines = linesOf(files.files.at(kIni));
   ASSERT_EQ(lines.size(), 46u);
   EXPECT_EQ(lines[0], "[All]");
   std::vector<std::string> keys;
@@ -120,7 +120,7 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrderWithTheNumberFormat) {
   EXPECT_EQ(keys[4], "SearchTerm");
   EXPECT_EQ(keys[7], "Minimized");
   EXPECT_EQ(keys.back(), "LastSearchType");
-  std::string text = desktop.files.at(kIni);
+  std::string text = files.files.at(kIni);
   EXPECT_NE(text.find("\r\nFontSize= 48\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nSlowRate=-3\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nFastRate= 3\r\n"), std::string::npos);
@@ -129,42 +129,42 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrderWithTheNumberFormat) {
 }
 
 TEST_F(SettingsStoreTest, SaveTakesTheRestoredBoundsAndTheWindowState) {
-  screen.bounds = {30, 40, 1230, 940};
-  screen.maximized = true;
+  window.bounds = {30, 40, 1230, 940};
+  window.maximized = true;
   loadOrSaveSettings(finder, "save");
-  const std::string& text = desktop.files.at(kIni);
+  const std::string& text = files.files.at(kIni);
   EXPECT_NE(text.find("Left= 30\r\nTop= 40\r\nWidth= 1200\r\nHeight= 900\r\n"), std::string::npos);
   EXPECT_NE(text.find("Minimized= 0\r\nMaximized= 1\r\n"), std::string::npos);
   EXPECT_EQ(finder.settings.Maximized, 1);
 }
 
 TEST_F(SettingsStoreTest, UnknownKeysAndSectionsAreLostAtTheNextSave) {
-  desktop.files[kIni] = "[Extra]\r\nColour=red\r\n[All]\r\nMystery=1\r\nFontSize=36\r\n";
+  files.files[kIni] = "[Extra]\r\nColour=red\r\n[All]\r\nMystery=1\r\nFontSize=36\r\n";
   loadOrSaveSettings(finder, "get");
   loadOrSaveSettings(finder, "save");
-  const std::string& text = desktop.files.at(kIni);
+  const std::string& text = files.files.at(kIni);
   EXPECT_EQ(text.find("Extra"), std::string::npos);
   EXPECT_EQ(text.find("Mystery"), std::string::npos);
   EXPECT_NE(text.find("FontSize= 36"), std::string::npos);
 }
 
 TEST_F(SettingsStoreTest, AFailedSaveLeavesThePreviousFileWhole) {
-  desktop.files[kIni] = "[All]\r\nFontSize=36\r\n";
-  desktop.failWrites = true;
+  files.files[kIni] = "[All]\r\nFontSize=36\r\n";
+  files.failWrites = true;
   finder.settings.FontSize = 12;
   loadOrSaveSettings(finder, "save");
-  EXPECT_EQ(desktop.files.at(kIni), "[All]\r\nFontSize=36\r\n");
+  EXPECT_EQ(files.files.at(kIni), "[All]\r\nFontSize=36\r\n");
 }
 
 TEST_F(SettingsStoreTest, AnyOtherModeDoesNothing) {
-  desktop.files[kIni] = "[All]\r\nFontSize=36\r\n";
+  files.files[kIni] = "[All]\r\nFontSize=36\r\n";
   finder.settings.FontSize = 12;
   loadOrSaveSettings(finder, "Get");
   loadOrSaveSettings(finder, "SAVE");
   loadOrSaveSettings(finder, "");
   EXPECT_EQ(finder.settings.FontSize, 12);
-  EXPECT_EQ(desktop.files.at(kIni), "[All]\r\nFontSize=36\r\n");
-  EXPECT_TRUE(screen.calls.empty());
+  EXPECT_EQ(files.files.at(kIni), "[All]\r\nFontSize=36\r\n");
+  EXPECT_TRUE(calls.calls.empty());
 }
 
 TEST_F(SettingsStoreTest, ARecordSurvivesTheRoundTrip) {
@@ -177,9 +177,9 @@ TEST_F(SettingsStoreTest, ARecordSurvivesTheRoundTrip) {
   s.SearchType = 6;
   s.TopRow = 0;
   s.LastRow = 17;
-  screen.bounds = {-8, -8, 1592, 792};
+  window.bounds = {-8, -8, 1592, 792};
   loadOrSaveSettings(finder, "save");
-  std::string saved = desktop.files.at(kIni);
+  std::string saved = files.files.at(kIni);
   finder.settings = Settings();
   loadOrSaveSettings(finder, "get");
   EXPECT_EQ(settingsFileText(finder.settings), saved);

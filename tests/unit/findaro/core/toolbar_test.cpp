@@ -73,33 +73,33 @@ class ToolbarTest : public FinderTest {};
 TEST_F(ToolbarTest, NextMenuThreeTimesReturnsToTheFirstPage) {
   finder.settings.WideToolbar = 0;
   nextToolbarPage(finder);
-  EXPECT_EQ(screen.toolbar.back().image, 18);
+  EXPECT_EQ(toolbar.items.back().image, 18);
   nextToolbarPage(finder);
   nextToolbarPage(finder);
   EXPECT_EQ(finder.toolbarPage, 0);
-  EXPECT_EQ(screen.toolbar.back().image, 17);
+  EXPECT_EQ(toolbar.items.back().image, 17);
   previousToolbarPage(finder);
   EXPECT_EQ(finder.toolbarPage, 2);
-  EXPECT_EQ(screen.toolbar.back().image, 19);
+  EXPECT_EQ(toolbar.items.back().image, 19);
 }
 
 TEST_F(ToolbarTest, HidingTheToolbarDestroysIt) {
   createToolbar(finder);
-  EXPECT_TRUE(screen.toolbarExists);
+  EXPECT_TRUE(toolbar.exists);
   finder.settings.ShowToolbar = 0;
   createToolbar(finder);
-  EXPECT_FALSE(screen.toolbarExists);
-  EXPECT_EQ(screen.toolbarHeight(), 0);
+  EXPECT_FALSE(toolbar.exists);
+  EXPECT_EQ(toolbar.height(), 0);
 }
 
 TEST_F(ToolbarTest, IconSizeCycleRebuildsImagesToolbarAndFontThenLaysOut) {
   finder.settings.IconSize = 50;  // edited by hand
-  screen.calls.clear();
+  calls.calls.clear();
   cycleIconSize(finder);
   EXPECT_EQ(finder.settings.IconSize, 48);
-  ASSERT_GE(screen.calls.size(), 3u);
-  EXPECT_EQ(screen.calls[0], "toolbar images 48 x20");
-  EXPECT_EQ(screen.calls[1], "build toolbar");
-  EXPECT_EQ(screen.calls[2], "toolbar font Arial Black 16");
-  EXPECT_TRUE(screen.placements.count(kSearchBox));
+  ASSERT_GE(calls.calls.size(), 3u);
+  EXPECT_EQ(calls.calls[0], "toolbar images 48 x20");
+  EXPECT_EQ(calls.calls[1], "build toolbar");
+  EXPECT_EQ(calls.calls[2], "toolbar font Arial Black 16");
+  EXPECT_TRUE(window.placements.count(kSearchBox));
 }

@@ -29,7 +29,7 @@ class WindowEventsTest : public FinderTest {
 TEST_F(WindowEventsTest, ARowChangeShowsTheRowAndSpeaksItsName) {
   finder.pendingAnnouncement = "Welcome ";
   onRowSelected(finder, 2);
-  EXPECT_EQ(screen.status, "     2  banana.txt  05/17/2023 10:30  12  c:\\fruit\\");
+  EXPECT_EQ(window.status, "     2  banana.txt  05/17/2023 10:30  12  c:\\fruit\\");
   EXPECT_EQ(finder.previewFile, "c:\\fruit\\banana.txt");
   EXPECT_EQ(voice.lastText(), "Welcome banana.txt");
   size_t said = voice.spoken.size();
@@ -38,32 +38,32 @@ TEST_F(WindowEventsTest, ARowChangeShowsTheRowAndSpeaksItsName) {
 }
 
 TEST_F(WindowEventsTest, TheLetterJumpGoesDownwardOnly) {
-  screen.selected = 1;
+  list.selected = 1;
   EXPECT_TRUE(letterJump(finder, 'A'));
-  EXPECT_EQ(screen.selected, 3);
+  EXPECT_EQ(list.selected, 3);
   EXPECT_FALSE(letterJump(finder, 'A'));  // no later row: it stays
-  EXPECT_EQ(screen.selected, 3);
+  EXPECT_EQ(list.selected, 3);
   EXPECT_TRUE(letterJump(finder, 'B'));
-  EXPECT_EQ(screen.selected, 4);
+  EXPECT_EQ(list.selected, 4);
   EXPECT_TRUE(letterJump(finder, '7'));
-  EXPECT_EQ(screen.selected, 5);
-  screen.selected = 0;
+  EXPECT_EQ(list.selected, 5);
+  list.selected = 0;
   EXPECT_TRUE(letterJump(finder, 'A'));
-  EXPECT_EQ(screen.selected, 1);
+  EXPECT_EQ(list.selected, 1);
 }
 
 TEST_F(WindowEventsTest, NavigationKeysAreLeftToTheList) {
   finder.results.resetToSingle("(rare).txt");
-  screen.selected = 0;
+  list.selected = 0;
   EXPECT_FALSE(letterJump(finder, 0x28));  // the down arrow's code is "("
-  EXPECT_EQ(screen.selected, 0);
+  EXPECT_EQ(list.selected, 0);
 }
 
 TEST_F(WindowEventsTest, AColumnClickSortsAndRedraws) {
   onColumnClick(finder, 1);
   EXPECT_EQ(finder.results.at(1).Name, "berry.doc");
-  EXPECT_TRUE(screen.called("redraw list"));
-  EXPECT_EQ(screen.selected, 1);
+  EXPECT_TRUE(calls.called("redraw list"));
+  EXPECT_EQ(list.selected, 1);
 }
 
 TEST_F(WindowEventsTest, TheDragStripIsRightOfTheButtonsWithinTheToolbar) {
@@ -84,21 +84,21 @@ TEST_F(WindowEventsTest, TheWheelStepsTheFontByFourNeverBelowEight) {
   size_t said = voice.spoken.size();
   onMouseWheel(finder, 0);
   EXPECT_EQ(voice.spoken.size(), said);
-  EXPECT_TRUE(screen.called("search colors 65535 16711680"));
+  EXPECT_TRUE(calls.called("search colors 65535 16711680"));
 }
 
 TEST_F(WindowEventsTest, FocusAnnouncements) {
-  screen.search = "*.txt";
+  searchBox.content = "*.txt";
   announceSearchBoxFocus(finder);
   EXPECT_EQ(voice.lastText(), "SearchBox has focus. Search term is  *.txt");
   EXPECT_EQ(finder.settings.SearchTerm, "*.txt");
-  screen.search = "";
+  searchBox.content = "";
   announceSearchBoxFocus(finder);
   EXPECT_EQ(voice.lastText(), "SearchBox has focus. Search term is Empty");
-  screen.selected = 2;
+  list.selected = 2;
   announceListFocus(finder);
   EXPECT_EQ(voice.lastText(), "Results List has focus. banana.txt");
-  screen.selected = 0;
+  list.selected = 0;
   announceListFocus(finder);
   EXPECT_EQ(voice.lastText(), "Results List has focus. ");
   announceToolbarFocus(finder);
@@ -107,15 +107,15 @@ TEST_F(WindowEventsTest, FocusAnnouncements) {
 
 TEST_F(WindowEventsTest, EnterSearchesForFilesFromTheSearchBox) {
   finder.settings.SearchType = 3;
-  screen.search = "apple";
+  searchBox.content = "apple";
   handleCommand(finder, 1, 0);
   EXPECT_EQ(finder.settings.SearchType, 1);
-  EXPECT_EQ(desktop.commandLines.size(), 1u);
-  EXPECT_EQ(desktop.beeps.front(), std::make_pair(275, 150));
-  screen.focused = Focus::ResultsList;
+  EXPECT_EQ(processes.commandLines.size(), 1u);
+  EXPECT_EQ(sound.beeps.front(), std::make_pair(275, 150));
+  window.focused = Focus::ResultsList;
   handleCommand(finder, 1, 0);
-  EXPECT_EQ(desktop.commandLines.size(), 1u);  // Enter in the list opens, it does not search
+  EXPECT_EQ(processes.commandLines.size(), 1u);  // Enter in the list opens, it does not search
   handleCommand(finder, 507, 0);
   EXPECT_EQ(finder.settings.SearchType, 3);
-  EXPECT_EQ(desktop.commandLines.size(), 2u);
+  EXPECT_EQ(processes.commandLines.size(), 2u);
 }

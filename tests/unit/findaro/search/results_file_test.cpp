@@ -9,7 +9,7 @@ using testing_support::FinderTest;
 
 class ResultsFileTest : public FinderTest {
  protected:
-  void writeResults(const std::string& text) { desktop.files["results.txt"] = text; }
+  void writeResults(const std::string& text) { files.files["results.txt"] = text; }
   void load(const std::string& text) {
     writeResults(text);
     loadResultsFile(finder);
@@ -31,21 +31,21 @@ TEST_F(ResultsFileTest, ReadsTheOlderClientsLayout) {
   EXPECT_EQ(finder.results.dateKeyText(1), "2023/05/17 10:30");
   EXPECT_EQ(row(2).Name, "letters");
   EXPECT_EQ(row(2).IsFolder, 1);
-  EXPECT_EQ(screen.columns[1].title, "Name  (2)");
-  EXPECT_EQ(screen.items, 2);
-  EXPECT_EQ(screen.selected, 1);
-  EXPECT_EQ(screen.focused, Focus::ResultsList);
-  EXPECT_TRUE(screen.called("build toolbar"));
+  EXPECT_EQ(list.columns[1].title, "Name  (2)");
+  EXPECT_EQ(list.items, 2);
+  EXPECT_EQ(list.selected, 1);
+  EXPECT_EQ(window.focused, Focus::ResultsList);
+  EXPECT_TRUE(calls.called("build toolbar"));
 }
 
 TEST_F(ResultsFileTest, AHeaderAloneOrNoFileGivesThePlaceholder) {
   load("Size,Date Modified,Filename\r\n");
   EXPECT_TRUE(finder.results.isPlaceholder());
-  EXPECT_EQ(screen.columns[1].title, "Name  (0)");
-  desktop.files.clear();
+  EXPECT_EQ(list.columns[1].title, "Name  (0)");
+  files.files.clear();
   loadResultsFile(finder);
   EXPECT_TRUE(finder.results.isPlaceholder());
-  EXPECT_EQ(desktop.files.at("results.txt"), "");  // created empty
+  EXPECT_EQ(files.files.at("results.txt"), "");  // created empty
 }
 
 TEST_F(ResultsFileTest, LineBreaksAtBothEndsAndEmptyLinesAreSkipped) {
@@ -161,8 +161,8 @@ TEST_F(ResultsFileTest, LowerCasingThatLengthensTextStillGivesTheRightRecords) {
 TEST_F(ResultsFileTest, FocusOnTheSearchTermReturnsTheFocusAfterLoading) {
   finder.settings.FocusOnRE = 1;
   load("Size,Date Modified,Filename\r\n1,d,c:\\a\r\n");
-  EXPECT_EQ(screen.focused, Focus::SearchBox);
-  EXPECT_EQ(screen.calls.back(), "focus search box");
+  EXPECT_EQ(window.focused, Focus::SearchBox);
+  EXPECT_EQ(calls.calls.back(), "focus search box");
 }
 
 TEST_F(ResultsFileTest, SortingFlipsDirectionOnEveryClickWhateverTheColumn) {
@@ -183,7 +183,7 @@ TEST_F(ResultsFileTest, SortingFlipsDirectionOnEveryClickWhateverTheColumn) {
   EXPECT_EQ(row(3).Name, "gamma.iso");
   sortResults(finder, 9);  // sorts nothing but still flips
   EXPECT_TRUE(finder.sortDescending);
-  EXPECT_EQ(screen.selected, 1);
+  EXPECT_EQ(list.selected, 1);
 }
 
 TEST_F(ResultsFileTest, ReloadingBringsBackTheFilesOrder) {

@@ -85,11 +85,11 @@ class ExclusionTest : public FinderTest {};
 
 TEST_F(ExclusionTest, ComesFromTheFileWhenThereIsOne) {
   EXPECT_EQ(buildExclusionText(finder), kDefaultExclusions);
-  desktop.files["exclusion.txt"] = "c:\\temp\\\r\nd:\\old\\";
+  files.files["exclusion.txt"] = "c:\\temp\\\r\nd:\\old\\";
   EXPECT_EQ(buildExclusionText(finder), " !c:\\temp\\ !d:\\old\\");
-  desktop.files["exclusion.txt"] = "c:\\temp\\\r\nd:\\old\\\r\n";
+  files.files["exclusion.txt"] = "c:\\temp\\\r\nd:\\old\\\r\n";
   EXPECT_EQ(buildExclusionText(finder), " !c:\\temp\\ !d:\\old\\ !");
-  desktop.files["exclusion.txt"] = "";
+  files.files["exclusion.txt"] = "";
   EXPECT_EQ(buildExclusionText(finder), " !");
   finder.settings.ExcludeSystemFolders = 0;
   EXPECT_EQ(buildExclusionText(finder), "");

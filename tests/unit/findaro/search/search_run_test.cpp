@@ -24,12 +24,12 @@ class SearchRunTest : public FinderTest {
     buildCategoryLists(finder);
     finder.counterFrequency = 1000;
     finder.settings.SearchType = 1;
-    screen.search = "  TEXAS ";
+    searchBox.content = "  TEXAS ";
   }
   // The client writes the given file when it runs.
   void clientWrites(const std::string& text, unsigned long exitCode = 0, bool started = true) {
-    desktop.processOutcome = {started, exitCode};
-    desktop.onRun = [this, text] { desktop.files["results.txt"] = text; };
+    processes.outcome = {started, exitCode};
+    processes.onRun = [this, text] { files.files["results.txt"] = text; };
   }
 };
 
@@ -38,19 +38,19 @@ TEST_F(SearchRunTest, ASearchIsAnnouncedRunTimedAndSpoken) {
   runSearch(finder);
   EXPECT_EQ(finder.settings.SearchTerm, "texas");
   EXPECT_EQ(finder.settings.LastSearchType, 1);
-  ASSERT_EQ(desktop.commandLines.size(), 1u);
-  EXPECT_EQ(desktop.commandLines[0],
+  ASSERT_EQ(processes.commandLines.size(), 1u);
+  EXPECT_EQ(processes.commandLines[0],
             "CMD /C es  !c:\\windows\\ !c:\\$recycle.bin\\  -size -size-format 2 -dm /a-d  -sort dm  -n 100 "
             "-export-csv results.txt texas");
-  EXPECT_EQ(desktop.clipboard, desktop.commandLines[0].substr(10));
-  EXPECT_EQ(finder.engineArguments, desktop.clipboard);
+  EXPECT_EQ(clipboard.text_, processes.commandLines[0].substr(10));
+  EXPECT_EQ(finder.engineArguments, clipboard.text_);
   // The counter reads 100, 200, 300 at one per millisecond.
-  EXPECT_EQ(screen.title, "Findaro 4.1    .1 sec : .2 sec   ... " + finder.engineArguments);
+  EXPECT_EQ(window.titleText, "Findaro 4.1    .1 sec : .2 sec   ... " + finder.engineArguments);
   std::vector<std::string> said = spokenTexts();
   ASSERT_GE(said.size(), 2u);
   EXPECT_EQ(voice.spoken.front(), (Utterance{"Searching for files matching texas", 2}));
   EXPECT_EQ(said.back(), "Search is complete : 2 Matches : texas.png");
-  EXPECT_EQ(screen.status, "     1  texas.png  05/17/2023 10:30  10  c:\\maps\\");
+  EXPECT_EQ(window.status, "     1  texas.png  05/17/2023 10:30  10  c:\\maps\\");
   EXPECT_EQ(finder.results.count(), 2);
 }
 
@@ -65,36 +65,36 @@ TEST_F(SearchRunTest, OneMatchAndNoMatchAreCountedInWords) {
 
 TEST_F(SearchRunTest, TheListShowsLoadingWhileTheClientRuns) {
   std::string seen;
-  desktop.onRun = [this, &seen] {
-    seen = std::string(finder.results.at(1).Name) + "|" + screen.columns[1].title;
-    desktop.files["results.txt"] = kTwoResults;
+  processes.onRun = [this, &seen] {
+    seen = std::string(finder.results.at(1).Name) + "|" + list.columns[1].title;
+    files.files["results.txt"] = kTwoResults;
   };
   runSearch(finder);
   EXPECT_EQ(seen, "Loading ...|Name");
 }
 
 TEST_F(SearchRunTest, AnInvalidTermChangesNothing) {
-  desktop.files["results.txt"] = kTwoResults;
+  files.files["results.txt"] = kTwoResults;
   loadResultsFile(finder);
   finder.settings.LastSearchType = 2;
-  screen.title = "before";
-  screen.search = "o'brien";
+  window.titleText = "before";
+  searchBox.content = "o'brien";
   runSearch(finder);
   EXPECT_EQ(voice.lastText(), "Invalid Search Term");
-  EXPECT_TRUE(desktop.commandLines.empty());
+  EXPECT_TRUE(processes.commandLines.empty());
   EXPECT_EQ(finder.settings.LastSearchType, 2);
   EXPECT_EQ(finder.results.count(), 2);
-  EXPECT_EQ(screen.title, "before");
-  EXPECT_EQ(screen.focused, Focus::SearchBox);
+  EXPECT_EQ(window.titleText, "before");
+  EXPECT_EQ(window.focused, Focus::SearchBox);
 }
 
 TEST_F(SearchRunTest, ACustomSearchIsNotCheckedButIsEscaped) {
   finder.settings.SearchType = 4;
-  screen.search = "audio: o'brien & x";
+  searchBox.content = "audio: o'brien & x";
   clientWrites("Filename\r\n\"C:\\Music\\O'Brien.mp3\"\r\n");
   runSearch(finder);
-  ASSERT_EQ(desktop.commandLines.size(), 1u);
-  EXPECT_EQ(desktop.commandLines[0], "CMD /C es  -export-csv results.txt " + categoryListTable()[0].second +
+  ASSERT_EQ(processes.commandLines.size(), 1u);
+  EXPECT_EQ(processes.commandLines[0], "CMD /C es  -export-csv results.txt " + categoryListTable()[0].second +
                                          " o'brien ^& x");
   EXPECT_EQ(voice.spoken.front(), (Utterance{"Custom Searchaudio: o'brien & x", 2}));
   EXPECT_EQ(finder.results.at(1).Name, "o'brien.mp3");
@@ -102,26 +102,26 @@ TEST_F(SearchRunTest, ACustomSearchIsNotCheckedButIsEscaped) {
 }
 
 TEST_F(SearchRunTest, AClientThatCannotRunLeavesEverythingAsItWas) {
-  desktop.files["results.txt"] = kTwoResults;
+  files.files["results.txt"] = kTwoResults;
   loadResultsFile(finder);
-  screen.selected = 2;
+  list.selected = 2;
   finder.settings.LastSearchType = 3;
   finder.engineArguments = "earlier";
-  screen.title = "before";
+  window.titleText = "before";
   // The real client empties its file before it fails.
   clientWrites("", 9009);
   runSearch(finder);
   EXPECT_EQ(voice.lastText(), "Everything Not Found");
-  EXPECT_EQ(desktop.files.at("results.txt"), kTwoResults);
+  EXPECT_EQ(files.files.at("results.txt"), kTwoResults);
   EXPECT_EQ(finder.results.count(), 2);
   EXPECT_EQ(finder.results.at(1).Name, "texas.png");
-  EXPECT_EQ(screen.items, 2);
-  EXPECT_EQ(screen.selected, 2);
-  EXPECT_EQ(screen.columns[1].title, "Name  (2)");
+  EXPECT_EQ(list.items, 2);
+  EXPECT_EQ(list.selected, 2);
+  EXPECT_EQ(list.columns[1].title, "Name  (2)");
   EXPECT_EQ(finder.settings.LastSearchType, 3);
   EXPECT_EQ(finder.engineArguments, "earlier");
-  EXPECT_EQ(screen.title, "before");
-  EXPECT_EQ(desktop.clipboard, "");
+  EXPECT_EQ(window.titleText, "before");
+  EXPECT_FALSE(clipboard.text_.has_value());
   for (const std::string& text : spokenTexts()) EXPECT_EQ(text.find("Search is complete"), std::string::npos);
 }
 
@@ -135,15 +135,15 @@ TEST_F(SearchRunTest, EachFailureIsNamed) {
   clientWrites("Size,Date Modified,Filename\r\n", 8);
   runSearch(finder);
   EXPECT_EQ(voice.lastText(), "Everything Not Running");
-  EXPECT_EQ(desktop.files.count("results.txt"), 0u);  // there was none before
+  EXPECT_EQ(files.files.count("results.txt"), 0u);  // there was none before
   clientWrites("", 0, false);
   runSearch(finder);
   EXPECT_EQ(voice.lastText(), "Everything Not Found");
 }
 
 TEST_F(SearchRunTest, AStaleFileListIsRemoved) {
-  desktop.files["filelist.txt"] = "old";
+  files.files["filelist.txt"] = "old";
   clientWrites(kTwoResults);
   runSearch(finder);
-  EXPECT_EQ(desktop.files.count("filelist.txt"), 0u);
+  EXPECT_EQ(files.files.count("filelist.txt"), 0u);
 }

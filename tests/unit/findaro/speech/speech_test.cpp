@@ -92,24 +92,24 @@ TEST_F(SpeechTest, RateCycleWithSpeechOffChangesTheRateSilently) {
 
 TEST_F(SpeechTest, VolumeKeysAreFiveExtendedPresses) {
   volumeUp(finder);
-  ASSERT_EQ(desktop.keys.size(), 10u);
+  ASSERT_EQ(keyboard.keys.size(), 10u);
   for (size_t i = 0; i < 10; ++i)
-    EXPECT_EQ(desktop.keys[i], (KeyEvent{0xAF, 0, i % 2 == 0 ? 1 : 3}));
-  desktop.keys.clear();
+    EXPECT_EQ(keyboard.keys[i], (KeyEvent{0xAF, 0, i % 2 == 0 ? 1 : 3}));
+  keyboard.keys.clear();
   volumeDown(finder);
-  ASSERT_EQ(desktop.keys.size(), 10u);
-  EXPECT_EQ(desktop.keys[0].virtualKey, 0xAE);
+  ASSERT_EQ(keyboard.keys.size(), 10u);
+  EXPECT_EQ(keyboard.keys[0].virtualKey, 0xAE);
 }
 
 TEST_F(SpeechTest, MuteTogglesTheSystemMuteAndBeepsTwiceWithoutSpeaking) {
   muteSpeakers(finder);
-  EXPECT_EQ(desktop.keys, (std::vector<KeyEvent>{{0xAD, 0, 1}, {0xAD, 0, 3}}));
-  EXPECT_EQ(desktop.beeps, (std::vector<std::pair<int, int>>{{275, 150}, {275, 150}}));
+  EXPECT_EQ(keyboard.keys, (std::vector<KeyEvent>{{0xAD, 0, 1}, {0xAD, 0, 3}}));
+  EXPECT_EQ(sound.beeps, (std::vector<std::pair<int, int>>{{275, 150}, {275, 150}}));
   EXPECT_TRUE(voice.spoken.empty());
 }
 
 TEST_F(SpeechTest, SpeakingACellOfThePlaceholderSaysTheListIsEmpty) {
-  screen.selected = 1;
+  list.selected = 1;
   speakSelectedColumn(finder, 1);
   EXPECT_EQ(voice.lastText(), "List is Empty");
   ResultRecord record;

@@ -1,0 +1,183 @@
+#pragma once
+// The rest of the system as in-memory stand-ins: files in a map, programs,
+// the clipboard, keys, tones, the counter and the locale recorded or scripted.
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+#include "findaro/core/clipboard.h"
+#include "findaro/core/clock.h"
+#include "findaro/core/files.h"
+#include "findaro/core/keyboard.h"
+#include "findaro/core/locale.h"
+#include "findaro/core/processes.h"
+#include "findaro/core/sound.h"
+
+namespace testing_support {
+
+class FakeFiles : public findaro::Files {
+ public:
+  std::string programFolder() override { return "C:\\prog\\"; }
+  std::string settingsPath() override { return "C:\\prog\\findaro.ini"; }
+  bool fileExists(const std::string& path) override { return files.count(path) > 0; }
+  std::optional<std::string> readFile(const std::string& path) override {
+    auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+  std::optional<common::PageBuffer> readLargeFile(const std::string& path) override {
+    std::optional<std::string> bytes = readFile(path);
+    if (!bytes) return std::nullopt;
+    return common::PageBuffer::copyOf(*bytes);
+  }
+  bool replaceFile(const std::string& path, const std::string& bytes) override {
+    if (failWrites) return false;
+    files[path] = bytes;
+    return true;
+  }
+  bool writeFile(const std::string& path, const std::string& bytes) override { return replaceFile(path, bytes); }
+  bool deleteFile(const std::string& path) override {
+    if (failDeletes) return false;
+    files.erase(path);
+    return true;
+  }
+  bool moveFile(const std::string& from, const std::string& to) override {
+    if (failMoveFrom == from || !files.count(from) || files.count(to)) return false;
+    files[to] = files[from];
+    files.erase(from);
+    return true;
+  }
+
+  std::map<std::string, std::string> files;
+  bool failWrites = false;
+  bool failDeletes = false;
+  std::string failMoveFrom;  // a move from this path fails
+};
+
+class FakeProcesses : public findaro::Processes {
+ public:
+  findaro::ProcessOutcome runHidden(const std::string& commandLine) override {
+    commandLines.push_back(commandLine);
+    if (onRun) onRun();
+    return outcome;
+  }
+  bool startProgram(const std::string& path, const std::string& arguments) override {
+    started.push_back(path + " " + arguments);
+    return startSucceeds;
+  }
+  void openWithShell(const std::string& target) override { opened.push_back(target); }
+  std::optional<std::string> associatedAppName(const std::string& extension) override {
+    auto it = associations.find(extension);
+    if (it == associations.end()) return std::nullopt;
+    return it->second;
+  }
+  std::optional<std::string> findOnPath(const std::string& program) override {
+    auto it = onPath.find(program);
+    if (it == onPath.end()) return std::nullopt;
+    return it->second;
+  }
+
+  std::vector<std::string> commandLines;
+  findaro::ProcessOutcome outcome{true, 0};
+  std::function<void()> onRun;  // what the program run does, such as writing its file
+  std::vector<std::string> started;
+  bool startSucceeds = true;
+  std::vector<std::string> opened;
+  std::map<std::string, std::string> associations;  // extension -> friendly name
+  std::map<std::string, std::string> onPath;        // program -> full path
+};
+
+class FakeClipboard : public findaro::Clipboard {
+ public:
+  void setText(const std::string& value) override {
+    text_ = value;
+    fileDrop.reset();
+    ++puts;
+  }
+  std::optional<std::string> text() override { return text_; }
+  void setFileDrop(const std::string& block) override {
+    fileDrop = block;
+    text_.reset();
+    ++puts;
+  }
+
+  std::optional<std::string> text_;
+  std::optional<std::string> fileDrop;
+  int puts = 0;
+};
+
+struct KeyEvent {
+  int virtualKey;
+  int scanCode;
+  int flags;
+  bool operator==(const KeyEvent& o) const {
+    return virtualKey == o.virtualKey && scanCode == o.scanCode && flags == o.flags;
+  }
+};
+
+class FakeKeyboard : public findaro::Keyboard {
+ public:
+  bool shiftDown() override { return shift; }
+  bool controlDown() override { return control; }
+  bool capsLockOn() override { return capsLock; }
+  void sendKey(int virtualKey, int scanCode, int flags) override { keys.push_back({virtualKey, scanCode, flags}); }
+
+  bool shift = false;
+  bool control = false;
+  bool capsLock = false;
+  std::vector<KeyEvent> keys;
+};
+
+class FakeSound : public findaro::Sound {
+ public:
+  void beep(int hertz, int milliseconds) override { beeps.emplace_back(hertz, milliseconds); }
+  std::vector<std::pair<int, int>> beeps;
+};
+
+class FakeClock : public findaro::Clock {
+ public:
+  long long counter() override { return value += step; }
+  long long counterFrequency() override { return 1000; }
+  long long value = 0;
+  long long step = 100;
+};
+
+class FakeLocale : public findaro::Locale {
+ public:
+  // Stands in for a Western code page: each byte is the Latin-1 character.
+  std::string ansiToUtf8(const std::string& bytes) override {
+    std::u16string units;
+    for (unsigned char c : bytes) units += static_cast<char16_t>(c);
+    return common::utf16ToUtf8(units);
+  }
+  // Lower-cases ASCII, Latin-1 and Cyrillic capitals, as the system would.
+  std::string lowerCase(const std::string& text) override {
+    std::u16string units = common::utf8ToUtf16(text);
+    for (char16_t& c : units)
+      if (isUpper(c)) c += 0x20;
+    return common::utf16ToUtf8(units);
+  }
+  bool isUpperCase(const std::string& character) override {
+    std::u16string units = common::utf8ToUtf16(character);
+    return units.size() == 1 && isUpper(units[0]);
+  }
+  // Letters and digits of ASCII, Latin-1, Greek and Cyrillic.
+  bool isLetterOrDigit(const std::string& character) override {
+    std::u16string units = common::utf8ToUtf16(character);
+    if (units.size() != 1) return false;
+    char16_t c = units[0];
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+           (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7) || (c >= 0x370 && c <= 0x3FF) ||
+           (c >= 0x400 && c <= 0x4FF);
+  }
+
+ private:
+  static bool isUpper(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F);
+  }
+};
+
+}  // namespace testing_support
