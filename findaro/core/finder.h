@@ -95,6 +95,12 @@ struct Finder {
   long long counterFrequency = 1;
   std::string previewFile;
   std::vector<std::pair<std::string, std::string>> categoryLists;  // prefix and extension list
+
+  // The shortcut looked up last, and the toolbar's large tip.
+  std::string lastShortcutName;
+  std::string lastShortcutKey;
+  std::string tooltipText;
+  int lastHoveredButton = 0;
 };
 
 }  // namespace findaro

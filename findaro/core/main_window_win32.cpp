@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/wide_win32.h"
+#include "findaro/core/accelerators_win32.h"
 #include "findaro/core/commands.h"
 #include "findaro/core/finder.h"
 #include "findaro/core/layout.h"
@@ -13,6 +14,7 @@
 #include "findaro/core/toolbar_layout.h"
 #include "findaro/core/window_events.h"
 #include "findaro/search/result_cells.h"
+#include "findaro/speech/tooltips.h"
 
 namespace findaro {
 namespace {
@@ -131,6 +133,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       QueryPerformanceFrequency(&frequency);
       finder_->counterFrequency = frequency.QuadPart;
       initialiseWindow(*finder_);
+      accelerators_.reset(buildAccelerators());
       initialised_ = true;
       attachControls();
       return 0;
@@ -165,6 +168,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return handleNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_HELP:
+      if (initialised_) onHelpKey(*finder_);
+      return TRUE;
     case WM_CLOSE:
       closeWindow();
       return 0;
@@ -179,6 +185,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT MainWindow::handleNotify(NMHDR* header) {
   if (!initialised_) return 0;
+  if (header->code == TTN_GETDISPINFOW) {
+    toolbarTooltipNeeded(*finder_, static_cast<int>(header->idFrom));
+    return 0;
+  }
   if (header->idFrom == kToolbar && header->code == NM_RCLICK) {
     if (reinterpret_cast<NMMOUSE*>(header)->dwItemSpec == 518) previousToolbarPage(*finder_);
     return 0;

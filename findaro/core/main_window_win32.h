@@ -32,8 +32,6 @@ class MainWindow : public Window {
   void createToolbarImages();
   void createTooltipWindow();
   void createStatusBar();
-  // The shortcut table, translated by the message loop before any control sees a key.
-  void setAccelerators(HACCEL table) { accelerators_.reset(table); }
   // Runs the window as the program's one dialog until it is destroyed.
   void run();
 

@@ -1,6 +1,7 @@
 #include "findaro/core/window_events.h"
 
 #include "common/text.h"
+#include "findaro/actions/outside_programs.h"
 #include "findaro/core/finder.h"
 #include "findaro/core/layout.h"
 #include "findaro/lists/colors.h"
@@ -52,6 +53,10 @@ void onMouseWheel(Finder& finder, int delta) {
   else if (delta < 0) changeFontSize(finder, -4);
   applyColors(finder);
   layoutWindow(finder);
+}
+
+void onHelpKey(Finder& finder) {
+  if (finder.keyboard.controlDown()) openOnlineHelp(finder);
 }
 
 }  // namespace findaro

@@ -13,5 +13,7 @@ void onColumnClick(Finder& finder, int column);
 // The toolbar's empty strip right of its buttons drags the window.
 bool isDragStrip(int x, int y, int lastButtonRight, int toolbarHeight);
 void onMouseWheel(Finder& finder, int delta);
+// F1: with Ctrl the help page (and magnora); alone, the settings list.
+void onHelpKey(Finder& finder);
 
 }  // namespace findaro
