@@ -17,6 +17,8 @@
 namespace findaro {
 namespace {
 
+constexpr int kEscape = 539;
+
 // What must follow a change of a setting, in this order.
 enum Effect : unsigned {
   kNoEffect = 0,
@@ -250,7 +252,9 @@ int nextMaxPrintLines(int maxPrintLines) {
 std::string limitText(int limit) { return limit == 0 ? "Unlimited" : common::formatNumber(limit); }
 
 void handleCommand(Finder& finder, int command, int code) {
-  if (code == 1) {
+  // Esc is never announced: the announcement would keep the voice busy, and Esc
+  // would then only ever stop it, never leave a list or close the program.
+  if (code == 1 && command != kEscape) {
     lookUpShortcut(finder, command);
     if (finder.settings.SpeakShortcuts > 0) announceShortcut(finder, command);
   }
