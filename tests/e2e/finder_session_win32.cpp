@@ -29,6 +29,17 @@ bool FinderSession::waitToSay(const std::string& piece, std::chrono::millisecond
   return waitUntil([&] { return saidSomething(piece); }, limit);
 }
 
+bool FinderSession::waitForExit() {
+  DWORD code = 1;
+  return process_.waitForExit(30s, &code) && code == 0;
+}
+
+std::vector<std::string> FinderSession::audioLogFrom(size_t line) const {
+  std::vector<std::string> all = audioLog();
+  if (line >= all.size()) return {};
+  return std::vector<std::string>(all.begin() + static_cast<long>(line), all.end());
+}
+
 bool FinderSession::close() {
   PostMessageW(window_, WM_CLOSE, 0, 0);
   DWORD code = 1;

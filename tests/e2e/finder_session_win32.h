@@ -21,6 +21,10 @@ class FinderSession {
   bool start();
   // Closes the window as its close box does and waits for the process to end.
   bool close();
+  // Waits for the program to end by itself (true when it did, with exit code 0).
+  bool waitForExit();
+  // The audio log from the given line on, and a wait for a line that holds the piece.
+  std::vector<std::string> audioLogFrom(size_t line) const;
 
   HWND window() const { return window_; }
   HWND control(int id) const { return GetDlgItem(window_, id); }
