@@ -48,41 +48,8 @@ struct FinderSeams {
   Downloader& downloader;
 };
 
-struct Finder {
-  explicit Finder(const FinderSeams& s)
-      : window(s.window),
-        searchBox(s.searchBox),
-        list(s.list),
-        toolbar(s.toolbar),
-        preview(s.preview),
-        tooltip(s.tooltip),
-        voice(s.voice),
-        files(s.files),
-        processes(s.processes),
-        clipboard(s.clipboard),
-        printer(s.printer),
-        keyboard(s.keyboard),
-        sound(s.sound),
-        clock(s.clock),
-        locale(s.locale),
-        downloader(s.downloader) {}
-
-  Window& window;
-  SearchBox& searchBox;
-  ResultsList& list;
-  Toolbar& toolbar;
-  PreviewPane& preview;
-  TooltipWindow& tooltip;
-  common::Voice& voice;
-  Files& files;
-  Processes& processes;
-  Clipboard& clipboard;
-  Printer& printer;
-  Keyboard& keyboard;
-  Sound& sound;
-  Clock& clock;
-  Locale& locale;
-  Downloader& downloader;
+struct Finder : FinderSeams {
+  explicit Finder(const FinderSeams& seams) : FinderSeams(seams) {}
 
   Settings settings;
   ResultRecords results;
