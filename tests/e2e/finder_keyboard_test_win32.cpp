@@ -93,3 +93,63 @@ TEST(FinderKeyboard, CtrlWHidesTheToolbarCtrlAReplacesTheTermAndEscSaysGoodbye) 
   EXPECT_EQ(said.back(), "Speak 2 Exiting Findaro");
   EXPECT_EQ(valueOf(finder.settingsFile(), "ShowToolbar"), " 0");
 }
+
+namespace {
+
+// Moves the mouse to the point and a pixel to and fro, as a resting hand does.
+void hover(POINT at, int step) {
+  SetCursorPos(at.x + step % 2, at.y);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE;
+  move.mi.dx = step % 2 ? 1 : -1;
+  SendInput(1, &move, sizeof(move));
+}
+
+HWND shownTip(DWORD processId) {
+  for (HWND window : windowsOf(processId)) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) == L"tooltips_class32" && !windowText(window).empty()) return window;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(FinderKeyboard, HoveringOverAToolbarButtonShowsAndSpeaksItsLargeTip) {
+  ScratchFolder folder;
+  writeFile(folder.file(L"findaro.ini"), "[All]\r\nEnableToolTips= 3\r\n");
+  FinderSession finder(folder);
+  ASSERT_TRUE(finder.start());
+  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
+  ASSERT_TRUE(bringToFront(finder.window()));
+  RECT bar = windowRect(finder.control(502));
+  POINT exitButton{bar.left + 20, bar.top + 20};  // the first button is Exit
+  POINT below{bar.left + 20, bar.bottom + 200};
+  // The toolbar asks for the tip once the mouse has come onto the button and
+  // rested there; the large tip shows at the next move.
+  bool spoken = false;
+  for (int attempt = 0; attempt < 5 && !spoken; ++attempt) {
+    hover(below, 0);
+    waitUntil([] { return false; }, 300ms);
+    hover(exitButton, 0);
+    spoken = finder.waitToSay("Speak 3  Exit ", 4s);
+  }
+  ASSERT_TRUE(spoken);
+  HWND tip = nullptr;
+  int step = 1;
+  waitUntil([&] {
+    hover(exitButton, step++);
+    return (tip = shownTip(finder.processId())) != nullptr;
+  }, 10s);
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(windowText(tip), L" Exit ");
+  EXPECT_TRUE(finder.said("Speak 3  Exit "));
+  // Resting on the button is told once.
+  size_t exits = 0;
+  for (const std::string& line : finder.audioLog()) exits += line == "Speak 3  Exit ";
+  EXPECT_EQ(exits, 1u);
+  hover(below, 0);  // off the toolbar, so that closing is not hovered
+  ASSERT_TRUE(finder.close());
+}

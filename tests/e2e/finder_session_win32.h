@@ -27,6 +27,7 @@ class FinderSession {
   std::vector<std::string> audioLogFrom(size_t line) const;
 
   HWND window() const { return window_; }
+  DWORD processId() const { return process_.id(); }
   HWND control(int id) const { return GetDlgItem(window_, id); }
   std::wstring title() const { return windowText(window_); }
   std::wstring searchText() const { return windowText(control(500)); }
