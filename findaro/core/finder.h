@@ -95,6 +95,10 @@ struct Finder {
   long long counterFrequency = 1;
   std::string previewFile;
   std::vector<std::pair<std::string, std::string>> categoryLists;  // prefix and extension list
+  // Search-box narration: the last key's name and character, and the word typed so far.
+  std::string lastKeyName;
+  std::string lastKeyChar;
+  std::string wordBuffer;
 };
 
 }  // namespace findaro
