@@ -12,6 +12,7 @@
 #include "findaro/search/search_run.h"
 #include "findaro/speech/shortcuts.h"
 #include "findaro/speech/speech.h"
+#include "findaro/speech/spelling.h"
 #include "findaro/speech/tooltips.h"
 
 namespace findaro {
@@ -213,6 +214,9 @@ const Command kCommands[] = {
     {525, false, speakColumn<2>},
     {526, false, speakColumn<3>},
     {527, false, speakColumn<4>},
+    {529, false, speakSearchTerm},
+    {530, false, spellSearchTerm},
+    {531, false, spellFileName},
     {537, true, iconSize},
     {539, false, escape},
     {540, true, fitToContent},

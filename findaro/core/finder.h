@@ -68,6 +68,11 @@ struct Finder : FinderSeams {
   std::string lastShortcutKey;
   std::string tooltipText;
   int lastHoveredButton = 0;
+
+  // Search-box narration: the last key's name and character, and the word typed so far.
+  std::string lastKeyName;
+  std::string lastKeyChar;
+  std::string wordBuffer;
 };
 
 }  // namespace findaro

@@ -7,6 +7,7 @@
 #include "common/wide_win32.h"
 #include "findaro/core/controls.h"
 #include "findaro/speech/focus_narration.h"
+#include "findaro/speech/search_box_narration.h"
 
 namespace findaro {
 
@@ -19,9 +20,24 @@ void SearchBoxControl::create(HWND parent, HINSTANCE instance) {
   subclass(handle_, kSearchBox);
 }
 
-LRESULT SearchBoxControl::onMessage(UINT message, WPARAM, LPARAM, bool& handled) {
+LRESULT SearchBoxControl::onMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {
   handled = false;
-  if (message == WM_SETFOCUS) announceSearchBoxFocus(*finder_);
+  switch (message) {
+    case WM_SETFOCUS:
+      announceSearchBoxFocus(*finder_);
+      break;
+    case WM_CHAR:
+      handled = onSearchBoxChar(*finder_, static_cast<int>(wParam));
+      break;
+    case WM_KEYDOWN:
+      onSearchBoxKeyDown(*finder_, static_cast<int>(wParam));
+      break;
+    case WM_KEYUP:
+      onSearchBoxKeyUp(*finder_, static_cast<int>(wParam));
+      break;
+    default:
+      break;
+  }
   return 0;
 }
 

@@ -57,6 +57,9 @@ TEST(FinderKeyboard, ShortcutsAreAnnouncedThenSoundedThenConfirmedAndTheSettings
             (Lines{"Speak 3 Shortcut Pressed: Disable Speech : F9", "Speak 3 Speech is Disabled"}));
   // Silent now, so the key is not announced; the confirmation still is.
   EXPECT_EQ(heardAfter(finder, [] { pressKey(VK_F9); }, "Speech is"), (Lines{"Speak 3 Speech is Enabled"}));
+  EXPECT_EQ(heardAfter(finder, [] { pressChord({VK_CONTROL}, 'M'); }, "Spelling"),
+            (Lines{"Speak 3 Shortcut Pressed: Spell Search Term : C-M",
+                   "Speak 3 Spelling Search Term: t : e : x : a : s :"}));
 
   ASSERT_TRUE(finder.close());
   std::string ini = finder.settingsFile();

@@ -206,6 +206,19 @@ TEST_F(CommandsTest, SimpleCommandsSayWhatTheyDid) {
   EXPECT_TRUE(window.closed);
 }
 
+TEST_F(CommandsTest, TheSpellingCommandsSpeakWithoutATone) {
+  searchBox.content = "a.b";
+  handleCommand(finder, 530, 0);
+  EXPECT_EQ(voice.lastText(), "Spelling Search Term: a :  period : b :");
+  handleCommand(finder, 529, 0);
+  EXPECT_EQ(voice.lastText(), "a.b");
+  finder.results.resetToSingle("x");
+  list.selected = 1;
+  handleCommand(finder, 531, 0);
+  EXPECT_EQ(voice.lastText(), "Spelling File Name: x :");
+  EXPECT_EQ(beeps(), 0);
+}
+
 TEST_F(CommandsTest, MuteSoundsItsTwoTonesAfterTheKeyAndSaysNothing) {
   handleCommand(finder, 568, 0);
   ASSERT_EQ(keyboard.keys.size(), 2u);
