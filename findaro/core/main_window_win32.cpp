@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "common/wide_win32.h"
+#include "findaro/core/accessible_controls_win32.h"
 #include "findaro/core/commands.h"
 #include "findaro/core/finder.h"
 #include "findaro/core/layout.h"
@@ -73,6 +74,7 @@ bool MainWindow::create(const std::wstring& title) {
 void MainWindow::createResultsList() {
   resultsList_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", 0x40011005 | WS_VISIBLE, 10, 10, 100, 100,
                                  window_, reinterpret_cast<HMENU>(kResultsList), instance_, nullptr);
+  nameForScreenReaders(resultsList_, kResultsList);
   RECT client{};
   GetClientRect(window_, &client);
   const int w = client.right;
@@ -106,6 +108,7 @@ void MainWindow::createSearchBox() {
   LoadLibraryW(L"msftedit.dll");
   searchBox_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"RichEdit50W", L"", 0x54010080, 10, 0, 100, 40, window_,
                                reinterpret_cast<HMENU>(kSearchBox), instance_, nullptr);
+  nameForScreenReaders(searchBox_, kSearchBox);
   // Plain text only: what is pasted or typed is a search term, not a document.
   SendMessageW(searchBox_, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
   listenToFocus(searchBox_, kSearchBox);
@@ -134,6 +137,7 @@ LRESULT CALLBACK MainWindow::controlProc(HWND control, UINT message, WPARAM wPar
 void MainWindow::createPreviewPane() {
   previewPane_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | 0x00800100, 0, 0, 10, 10, window_,
                                  reinterpret_cast<HMENU>(kPreviewPane), instance_, nullptr);
+  nameForScreenReaders(previewPane_, kPreviewPane);
 }
 
 void MainWindow::createToolbarImages() {
@@ -473,6 +477,7 @@ void MainWindow::destroyToolbar() {
 void MainWindow::buildToolbar(const std::vector<ToolbarItem>& items) {
   toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | 0x900, 0, 0, 0, 0, window_,
                              reinterpret_cast<HMENU>(kToolbar), instance_, nullptr);
+  nameForScreenReaders(toolbar_, kToolbar);
   SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolbar_, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
   SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolbarImages_));
