@@ -4,7 +4,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PRESETS := native win32 win64
 
-.PHONY: all setup build native win32 win64 unit e2e test run bench clean
+.PHONY: all setup build native win32 win64 unit e2e test run bench dist clean
 
 all: build
 
@@ -23,12 +23,16 @@ unit: native
 e2e: win64
 	@scripts/e2e
 
-# Native unit tests, both Windows builds, then the end-to-end tests under Wine.
+# Native unit tests, both Windows builds, the end-to-end tests and the installers under Wine.
 test: build
 	@scripts/test-summary
 
 run: win64
 	@scripts/run
+
+# For users: a portable zip and a per-user MSI of each Windows build, in build/dist/.
+dist: win32 win64
+	@scripts/dist
 
 bench: native
 	@if [ -x build/native/benchmarks ]; then build/native/benchmarks; \

@@ -7,7 +7,9 @@ add_link_options(-static)
 set(BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 
 add_library(common_win32 STATIC ${COMMON_WIN32})
-target_link_libraries(common_win32 PUBLIC common_behaviour ole32 oleaut32 uuid)
+# uuid before oleacc: oleacc's import library has an IID_IAccessible of its own
+# that is not the GUID.
+target_link_libraries(common_win32 PUBLIC common_behaviour ole32 oleaut32 uuid oleacc)
 
 # The finder's build moment, written anew on every build.
 set(STAMP_SOURCE ${CMAKE_BINARY_DIR}/generated/build_stamp.cpp)
@@ -57,7 +59,7 @@ file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(E2E_SOURCES)
   add_executable(e2e_tests ${E2E_SOURCES})
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
-  target_link_libraries(e2e_tests PRIVATE gtest common_win32 user32 gdi32 comctl32 shell32)
+  target_link_libraries(e2e_tests PRIVATE gtest common_win32 user32 gdi32 comctl32 shell32 ole32 oleaut32 uuid oleacc)
   set_target_properties(e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endif()
 

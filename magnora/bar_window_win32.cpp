@@ -107,8 +107,10 @@ void BarDialog::layoutButtons(const std::vector<ButtonPlacement>& buttons, int b
     if (HWND old = GetDlgItem(window_, id)) DestroyWindow(old);
   icons_.clear();
   for (const ButtonPlacement& b : buttons) {
-    HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
-                                  b.rect.left, b.rect.top, b.rect.width(), b.rect.height(), window_,
+    // BS_ICON draws the icon alone; the text is the name screen readers speak.
+    HWND button = CreateWindowExW(0, L"BUTTON", common::toWide(b.name).c_str(),
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON, b.rect.left,
+                                  b.rect.top, b.rect.width(), b.rect.height(), window_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), instance_, nullptr);
     if (!button) continue;
     auto icon = static_cast<HICON>(LoadImageW(instance_, common::toWide(b.icon).c_str(), IMAGE_ICON, buttonSize,

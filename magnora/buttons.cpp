@@ -75,7 +75,8 @@ std::vector<ButtonPlacement> visibleButtons(const BarSettings& s) {
   for (const ButtonInfo& b : buttonTable()) {
     if (!groupShown(s, b.group)) continue;
     int left = kGripMargin + s.buttonSize * static_cast<int>(placed.size());
-    placed.push_back({b.id, b.icon, tooltipText(b), Rect{left, 0, left + s.buttonSize, s.buttonSize}});
+    placed.push_back(
+        {b.id, b.icon, tooltipText(b), Rect{left, 0, left + s.buttonSize, s.buttonSize}, b.rightClickName});
   }
   return placed;
 }

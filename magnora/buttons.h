@@ -74,6 +74,9 @@ struct ButtonPlacement {
   std::string icon;
   std::string tooltip;
   Rect rect;  // in the bar's own coordinates
+  // The button's window text: what a screen reader calls it. The icon alone
+  // is drawn, so the text is never seen.
+  std::string name;
 };
 
 // The visible buttons, side by side from the grip margin on, each a square of

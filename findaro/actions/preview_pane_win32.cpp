@@ -1,6 +1,7 @@
 #include "findaro/actions/preview_pane_win32.h"
 
 #include "common/wide_win32.h"
+#include "findaro/core/accessible_controls_win32.h"
 #include "findaro/core/controls.h"
 
 namespace findaro {
@@ -9,6 +10,7 @@ void PreviewPaneControl::create(HWND parent, HINSTANCE instance) {
   handle_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | 0x00800100, 0, 0, 10, 10, parent,
                             reinterpret_cast<HMENU>(kPreviewPane), instance, nullptr);
   subclass(handle_, kPreviewPane);
+  nameForScreenReaders(handle_, kPreviewPane);
 }
 
 Size PreviewPaneControl::clientSize() {

@@ -1,6 +1,7 @@
 #include "findaro/core/results_list_win32.h"
 
 #include "common/wide_win32.h"
+#include "findaro/core/accessible_controls_win32.h"
 #include "findaro/core/controls.h"
 #include "findaro/speech/focus_narration.h"
 
@@ -25,6 +26,7 @@ void ResultsListControl::create(HWND parent, HINSTANCE instance, int w) {
     SendMessageW(handle_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
   subclass(handle_, kResultsList);
+  nameForScreenReaders(handle_, kResultsList);
   images_ = ImageList_Create(24, 24, ILC_COLOR32 | ILC_MASK, 5, 0);
   HICON folder = static_cast<HICON>(LoadImageW(instance, L"xfolder", IMAGE_ICON, 24, 24, 0));
   if (folder) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/wide_win32.h"
+#include "findaro/core/accessible_controls_win32.h"
 #include "findaro/core/controls.h"
 #include "findaro/speech/focus_narration.h"
 #include "findaro/speech/search_box_narration.h"
@@ -18,6 +19,7 @@ void SearchBoxControl::create(HWND parent, HINSTANCE instance) {
   // Plain text only: what is pasted or typed is a search term, not a document.
   SendMessageW(handle_, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
   subclass(handle_, kSearchBox);
+  nameForScreenReaders(handle_, kSearchBox);
 }
 
 LRESULT SearchBoxControl::onMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {

@@ -1,6 +1,7 @@
 #include "findaro/core/toolbar_win32.h"
 
 #include "common/wide_win32.h"
+#include "findaro/core/accessible_controls_win32.h"
 #include "findaro/core/controls.h"
 #include "findaro/speech/focus_narration.h"
 
@@ -53,6 +54,7 @@ void ToolbarControl::build(const std::vector<ToolbarItem>& items) {
   }
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   subclass(handle_, kToolbar);
+  nameForScreenReaders(handle_, kToolbar);
 }
 
 void ToolbarControl::setFont(const std::string& face, int points) {

@@ -80,6 +80,18 @@ TEST(MagnoraBarLayout, TooltipsCarryTheirBlanks) {
   EXPECT_EQ(findButton(519), nullptr);
 }
 
+// A button's window text is what a screen reader says for it.
+TEST(MagnoraBarLayout, EachButtonIsNamedAsARightClickSpeaksIt) {
+  Started s = started("128 1 1 1 1 1 1 1 1 1 0 1 0 0 0 1 0 0 1");
+  std::vector<ButtonPlacement> buttons = visibleButtons(s.settings);
+  ASSERT_EQ(buttons.size(), 29u);
+  for (const ButtonPlacement& b : buttons) EXPECT_EQ(b.name, findButton(b.id)->rightClickName) << b.id;
+  EXPECT_EQ(buttons[4].name, "TAB Information");
+  EXPECT_EQ(buttons[14].name, "Change Speed");
+  EXPECT_EQ(buttons[23].name, "Magnifier Plus");
+  EXPECT_EQ(buttons.back().name, "Exit Magnora");
+}
+
 TEST(MagnoraBarLayout, FurtherMonitorsLieToTheRight) {
   Started s = started("0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2");
   Point home = homePosition(s.settings, s.count, Rect{0, 0, 1920, 1040}, 2);
