@@ -116,11 +116,11 @@ void chooseSettingsRow(Finder& finder) {
 
 void refreshSettingsRow(Finder& finder, int row) {
   if (!validRow(row) || !settingsListShown(finder)) return;
-  std::vector<std::string> rows = shownRows(finder);
-  // The same label as when the list was first shown, so that the user hears the
-  // row exactly as before, with only its value changed.
-  rows[static_cast<size_t>(row - 1)] = settingsRowText(finder.settings, row);
-  setShownRows(finder, rows);
+  // Every row is built again, not only this one: rows 23 and 24 both show the
+  // font size, and a row must never read an old value. The labels are those the
+  // list was first shown with, so that the user hears the same words before the
+  // new value.
+  setShownRows(finder, settingsRowTexts(finder.settings));
   showSettingsSummary(finder);
   finder.list.redraw();
 }

@@ -21,7 +21,8 @@ std::vector<std::string> settingsRowTexts(const Settings& settings);
 void showSettingsList(Finder& finder);
 // Runs the selected row's command, then shows the row's new value in place.
 void chooseSettingsRow(Finder& finder);
-// Rebuilds one row with the current value; nothing unless the list is shown.
+// Shows the row's current value (and that of every other row); nothing unless
+// the list is shown.
 void refreshSettingsRow(Finder& finder, int row);
 // In list mode 5 with the settings list's own rows in the list.
 bool settingsListShown(const Finder& finder);
