@@ -139,3 +139,19 @@ TEST(FinderLists, CtrlYCyclesTheColoursAndTheLastStepIsSaved) {
   EXPECT_EQ(iniValue(ini, "FG"), " 0");
   EXPECT_EQ(iniValue(ini, "BG"), " 16777215");
 }
+
+TEST(FinderLists, TheContextMenuKeyInTheSearchBoxShowsTheSettingsListUnannounced) {
+  ScratchFolder folder;
+  FinderSession finder(folder);
+  ASSERT_TRUE(finder.start());
+  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
+  ASSERT_TRUE(bringToFront(finder.window()));
+  HWND list = finder.control(501);
+  pressKey(VK_APPS, true);
+  ASSERT_TRUE(waitUntil([&] { return listRowCount(list) == 29; }, 10s));
+  EXPECT_EQ(listColumnTitle(list, 1), L"Settings Shortcuts");
+  ASSERT_TRUE(finder.waitToSay("1 Hide Toolbar Text - Ctrl+B  - OFF"));
+  EXPECT_FALSE(finder.saidSomething("Opening Settings List"));
+  ASSERT_TRUE(finder.close());
+  EXPECT_EQ(iniValue(finder.settingsFile(), "SearchType"), " 5");
+}
