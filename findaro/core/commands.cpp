@@ -147,12 +147,6 @@ void changeColors(Finder& finder) {
 
 void closeWindow(Finder& finder) { finder.window.closeWindow(); }
 
-void settingsButton(Finder& finder) {
-  finder.settings.SearchType = kModeSettingsList;
-  layoutWindow(finder);
-  showSettingsList(finder);
-}
-
 void displayActionsList(Finder& finder) {
   finder.settings.SearchType = kModeActionsList;
   layoutWindow(finder);
@@ -228,7 +222,7 @@ const Command kCommands[] = {
     {509, true, changeColors},
     {513, true, expandFolder},
     {514, true, expandParentFolder},
-    {515, true, settingsButton},
+    {515, true, openSettingsList},
     {517, true, closeWindow},
     {518, false, nextToolbarPage},
     {519, true, selectAll},

@@ -79,18 +79,13 @@ void onHelpKey(Finder& finder) {
     openOnlineHelp(finder);
     return;
   }
-  finder.settings.SearchType = kModeSettingsList;
-  layoutWindow(finder);
   // Said in front of the list's first row.
   finder.pendingAnnouncement = "Opening Settings List";
-  showSettingsList(finder);
+  openSettingsList(finder);
 }
 
 void onContextMenu(Finder& finder) {
-  if (finder.window.focus() != Focus::SearchBox) return;
-  finder.settings.SearchType = kModeSettingsList;
-  layoutWindow(finder);
-  showSettingsList(finder);
+  if (finder.window.focus() == Focus::SearchBox) openSettingsList(finder);
 }
 
 }  // namespace findaro

@@ -96,9 +96,7 @@ void chooseActionsRow(Finder& finder) {
       runCommand(finder, choice.command);
       break;
     case ActionsChoice::SettingsList:
-      finder.settings.SearchType = kModeSettingsList;
-      layoutWindow(finder);
-      showSettingsList(finder);
+      openSettingsList(finder);
       break;
     case ActionsChoice::OnlineHelp:
       openOnlineHelp(finder);

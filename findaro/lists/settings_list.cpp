@@ -4,6 +4,7 @@
 #include "common/text.h"
 #include "findaro/core/commands.h"
 #include "findaro/core/finder.h"
+#include "findaro/core/layout.h"
 #include "findaro/lists/colors.h"
 #include "findaro/lists/settings_summary.h"
 #include "findaro/lists/shortcut_lists.h"
@@ -100,6 +101,12 @@ bool settingsListShown(const Finder& finder) {
 }
 
 void showSettingsList(Finder& finder) { fillShortcutList(finder, settingsRowTexts(finder.settings)); }
+
+void openSettingsList(Finder& finder) {
+  finder.settings.SearchType = kModeSettingsList;
+  layoutWindow(finder);
+  showSettingsList(finder);
+}
 
 void chooseSettingsRow(Finder& finder) {
   // Saved results shown under the list's titles after a restart are not rows of

@@ -19,6 +19,8 @@ std::vector<std::string> settingsRowTexts(const Settings& settings);
 
 // The caller has set list mode 5 and laid the window out.
 void showSettingsList(Finder& finder);
+// List mode 5, the layout for it, then the list.
+void openSettingsList(Finder& finder);
 // Runs the selected row's command, then shows the row's new value in place.
 void chooseSettingsRow(Finder& finder);
 // Shows the row's current value (and that of every other row); nothing unless
