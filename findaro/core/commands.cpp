@@ -6,8 +6,12 @@
 #include "findaro/core/finder.h"
 #include "findaro/core/layout.h"
 #include "findaro/core/toolbar.h"
+#include "findaro/lists/actions_list.h"
 #include "findaro/lists/font_size.h"
 #include "findaro/lists/colors.h"
+#include "findaro/lists/settings_list.h"
+#include "findaro/lists/settings_summary.h"
+#include "findaro/search/folder_navigation.h"
 #include "findaro/search/results_file.h"
 #include "findaro/search/search_run.h"
 #include "findaro/speech/shortcuts.h"
@@ -139,7 +143,19 @@ void searchFor(Finder& finder) {
   search(finder, SearchType);
 }
 
+void changeColors(Finder& finder) {
+  cycleColorScheme(finder);
+  layoutWindow(finder);
+}
+
 void closeWindow(Finder& finder) { finder.window.closeWindow(); }
+
+void displayActionsList(Finder& finder) {
+  finder.settings.SearchType = kModeActionsList;
+  layoutWindow(finder);
+  speakAndWait(finder, "Opening Actions List");
+  showActionsList(finder);
+}
 
 void selectAll(Finder& finder) {
   finder.searchBox.selectAll();
@@ -206,6 +222,10 @@ const Command kCommands[] = {
     {506, true, searchFor<kModeFolders>},
     {507, true, searchFor<kModeBoth>},
     {508, true, searchFor<kModeCustom>},
+    {509, true, changeColors},
+    {513, true, expandFolder},
+    {514, true, expandParentFolder},
+    {515, true, openSettingsList},
     {517, true, closeWindow},
     {518, false, nextToolbarPage},
     {519, true, selectAll},
@@ -220,10 +240,14 @@ const Command kCommands[] = {
     {537, true, iconSize},
     {539, false, escape},
     {540, true, fitToContent},
+    {546, false, displayActionsList},
     {549, true, cycleTooltipMode},
     {554, false, cycleSpeechRate},
+    {555, false, jumpToNextFolder},
+    {556, false, speakLocation},
     {557, false, stepFontSize<4>},
     {558, false, stepFontSize<-4>},
+    {560, true, showSettingsSummary},
     {568, false, muteSpeakers},  // its two tones come after the key, not before
     {569, false, louder},
     {570, false, softer},

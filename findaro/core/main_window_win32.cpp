@@ -171,6 +171,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
       if (initialised_) onHelpKey(*finder_);
       return TRUE;
+    case WM_CONTEXTMENU:
+      if (initialised_) onContextMenu(*finder_);
+      return 0;
     case WM_CLOSE:
       closeWindow();
       return 0;
@@ -218,7 +221,7 @@ LRESULT MainWindow::handleNotify(NMHDR* header) {
       onColumnClick(*finder_, reinterpret_cast<NMLISTVIEW*>(header)->iSubItem + 1);
       return 0;
     case LVN_KEYDOWN:
-      return letterJump(*finder_, reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) ? 1 : 0;
+      return onListKeyDown(*finder_, reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey) ? 1 : 0;
     case LVN_ODFINDITEMW:
       // The list's own type-to-find would pick a row of its choosing; the letter
       // jump has already moved the selection.

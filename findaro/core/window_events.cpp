@@ -5,7 +5,10 @@
 #include "findaro/core/finder.h"
 #include "findaro/core/layout.h"
 #include "findaro/lists/colors.h"
+#include "findaro/lists/actions_list.h"
 #include "findaro/lists/font_size.h"
+#include "findaro/lists/settings_list.h"
+#include "findaro/lists/shortcut_lists.h"
 #include "findaro/search/result_cells.h"
 #include "findaro/search/results_file.h"
 #include "findaro/search/search_run.h"
@@ -39,7 +42,23 @@ bool letterJump(Finder& finder, int virtualKey) {
   return false;
 }
 
+bool onListKeyDown(Finder& finder, int virtualKey) {
+  constexpr int kSpace = 0x20;
+  if (virtualKey == kSpace && finder.settings.SearchType == kModeSettingsList) {
+    chooseSettingsRow(finder);
+    return false;
+  }
+  if (virtualKey == kSpace && finder.settings.SearchType == kModeActionsList) {
+    chooseActionsRow(finder);
+    return false;
+  }
+  return letterJump(finder, virtualKey);
+}
+
 void onColumnClick(Finder& finder, int column) {
+  // A sorted menu would put row 10 after row 1, and Space would then run the
+  // command of the row that used to stand there.
+  if (shortcutListShown(finder)) return;
   sortResults(finder, column);
   finder.list.redraw();
 }
@@ -56,7 +75,17 @@ void onMouseWheel(Finder& finder, int delta) {
 }
 
 void onHelpKey(Finder& finder) {
-  if (finder.keyboard.controlDown()) openOnlineHelp(finder);
+  if (finder.keyboard.controlDown()) {
+    openOnlineHelp(finder);
+    return;
+  }
+  // Said in front of the list's first row.
+  finder.pendingAnnouncement = "Opening Settings List";
+  openSettingsList(finder);
+}
+
+void onContextMenu(Finder& finder) {
+  if (finder.window.focus() == Focus::SearchBox) openSettingsList(finder);
 }
 
 }  // namespace findaro

@@ -9,11 +9,17 @@ void onRowSelected(Finder& finder, int row);
 // A key pressed in the results list: a letter or digit selects the next row
 // below whose name begins with it. True when a row was selected.
 bool letterJump(Finder& finder, int virtualKey);
+// A key pressed in the results list: Space chooses the row of either menu, any
+// other key makes the letter jump. True when the letter jump selected a row.
+bool onListKeyDown(Finder& finder, int virtualKey);
+// Sorts the results by the column; the menus keep their order.
 void onColumnClick(Finder& finder, int column);
 // The toolbar's empty strip right of its buttons drags the window.
 bool isDragStrip(int x, int y, int lastButtonRight, int toolbarHeight);
 void onMouseWheel(Finder& finder, int delta);
 // F1: with Ctrl the help page (and magnora); alone, the settings list.
 void onHelpKey(Finder& finder);
+// The context-menu key (or Shift+F10): in the search box, the settings list.
+void onContextMenu(Finder& finder);
 
 }  // namespace findaro

@@ -4,6 +4,37 @@
 
 namespace findaro {
 
+std::string colorSchemeName(const Settings& settings) {
+  switch (settings.BG) {
+    case kColorBlue: return "Yellow on Blue";
+    case kColorWhite: return "Black on White";
+    case kColorBlack: return "White on Black";
+    case kColorYellow: return "Black on Yellow";
+    default: return "";
+  }
+}
+
+void cycleColorScheme(Finder& finder) {
+  Settings& s = finder.settings;
+  switch (s.BG) {
+    case kColorBlue:
+      s.FG = kColorBlack;
+      s.BG = kColorWhite;
+      break;
+    case kColorWhite:
+      s.FG = kColorWhite;
+      s.BG = kColorBlack;
+      break;
+    case kColorBlack:
+      s.FG = kColorYellow;
+      s.BG = kColorBlue;
+      break;
+    default:
+      break;
+  }
+  applyColors(finder);
+}
+
 void applyColors(Finder& finder) {
   const Settings& s = finder.settings;
   finder.searchBox.setColors(s.FG, s.BG);

@@ -30,14 +30,29 @@ const CategoryLists& categoryListTable() {
 
 void buildCategoryLists(Finder& finder) { finder.categoryLists = categoryListTable(); }
 
-bool isAllowedSearchTerm(const std::string& term) {
+bool isAllowedSearchTerm(const std::string& term, Locale& locale) {
   static const std::string allowed =
       "1234567890abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ !%*()-_=+\\|:./?\"";
-  return term.find_first_not_of(allowed) == std::string::npos;
+  size_t i = 0;
+  while (i < term.size()) {
+    unsigned char lead = static_cast<unsigned char>(term[i]);
+    if (lead < 0x80) {
+      if (allowed.find(static_cast<char>(lead)) == std::string::npos) return false;
+      ++i;
+      continue;
+    }
+    // One character outside ASCII: its lead byte says how many bytes it takes.
+    size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || i + length > term.size()) return false;
+    std::string character = term.substr(i, length);
+    if (!common::isValidUtf8(character) || !locale.isLetterOrDigit(character)) return false;
+    i += length;
+  }
+  return true;
 }
 
 bool isValidSearchTerm(Finder& finder) {
-  if (isAllowedSearchTerm(finder.settings.SearchTerm)) return true;
+  if (isAllowedSearchTerm(finder.settings.SearchTerm, finder.locale)) return true;
   finder.searchBox.postSelectAll();
   finder.searchBox.focus();
   return false;

@@ -7,14 +7,17 @@
 namespace findaro {
 
 struct Finder;
+class Locale;
 
 // Prefix ("audio:") and the extension list it stands for ("ext:aac;ac3;...").
 using CategoryLists = std::vector<std::pair<std::string, std::string>>;
 const CategoryLists& categoryListTable();
 void buildCategoryLists(Finder& finder);
 
-// Every character is one of the 79 the engine's query language takes here.
-bool isAllowedSearchTerm(const std::string& term);
+// Every character is one of the 79 ASCII characters the engine's query language
+// takes here, or a letter or digit of another script (as the locale classifies
+// it), so that names in any language can be searched for and expanded.
+bool isAllowedSearchTerm(const std::string& term, Locale& locale);
 // The same for SearchTerm; when it fails the search box gets the focus with its
 // text selected, so the user can type it anew.
 bool isValidSearchTerm(Finder& finder);

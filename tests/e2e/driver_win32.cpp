@@ -250,6 +250,32 @@ std::wstring listCellText(HWND list, int row, int column) {
   return text;
 }
 
+std::wstring listColumnTitle(HWND list, int column) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return {};
+  const size_t chars = 256;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVCOLUMNW) + chars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+  std::wstring text;
+  if (remote) {
+    LVCOLUMNW request{};
+    request.mask = LVCF_TEXT;
+    request.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVCOLUMNW));
+    request.cchTextMax = static_cast<int>(chars);
+    WriteProcessMemory(process, remote, &request, sizeof(request), nullptr);
+    if (SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column - 1), reinterpret_cast<LPARAM>(remote))) {
+      std::wstring buffer(chars, L'\0');
+      ReadProcessMemory(process, remote + sizeof(LVCOLUMNW), buffer.data(), chars * sizeof(wchar_t), nullptr);
+      text = buffer.c_str();
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return text;
+}
+
 bool bringToFront(HWND window) {
   return waitUntil(
       [window] {

@@ -71,6 +71,8 @@ std::string clipboardText();
 int listRowCount(HWND list);
 int listSelectedRow(HWND list);
 std::wstring listCellText(HWND list, int row, int column);
+// The title of a column (from 1) of another process's list view.
+std::wstring listColumnTitle(HWND list, int column);
 
 // Keyboard input as a user gives it, to the window in front.
 bool bringToFront(HWND window);

@@ -62,11 +62,18 @@ TEST(SearchArguments, ACustomSearchCanRunNothingButTheClient) {
   EXPECT_EQ(arguments(4, "x|y"), " -export-csv results.txt x^|y");
 }
 
-TEST(SearchArguments, TheTermCheckTakesOnlyItsAlphabet) {
-  EXPECT_TRUE(isAllowedSearchTerm("c:\\users\\ann\\ *.txt | doc: \"two words\" 100% (x)-_=+/?!"));
-  EXPECT_TRUE(isAllowedSearchTerm(""));
-  for (const char* bad : {"o'brien", "a&b", "a,b", "caf\xC3\xA9", "#1", "[x]", "a;b", "~"})
-    EXPECT_FALSE(isAllowedSearchTerm(bad)) << bad;
+TEST(SearchArguments, TheTermCheckTakesItsAlphabetAndTheLettersOfEveryLanguage) {
+  testing_support::FakeLocale locale;
+  EXPECT_TRUE(isAllowedSearchTerm("c:\\users\\ann\\ *.txt | doc: \"two words\" 100% (x)-_=+/?!", locale));
+  EXPECT_TRUE(isAllowedSearchTerm("", locale));
+  // Letters and digits of other scripts, as the locale classifies them.
+  for (const char* good : {"caf\xC3\xA9", "m\xC3\xBCller", "c:\\jos\xC3\xA9\\", "\xD0\xBC\xD0\xB8\xD1\x80"})
+    EXPECT_TRUE(isAllowedSearchTerm(good, locale)) << good;
+  // Outside ASCII only letters and digits: not the multiplication sign, a
+  // currency sign, a CJK letter this locale does not know, or broken UTF-8.
+  for (const char* bad : {"o'brien", "a&b", "a,b", "#1", "[x]", "a;b", "~", "a\xC3\x97" "b", "\xE2\x82\xAC" "5",
+                          "\xE4\xB8\xAD", "caf\xC3", "\xA9x", "\xC3\xA9\x80", "\xF0\x9F\x98\x80"})
+    EXPECT_FALSE(isAllowedSearchTerm(bad, locale)) << bad;
 }
 
 TEST(SearchArguments, SpokenFormsAndMasks) {
