@@ -25,7 +25,7 @@ constexpr ActionsChoice kActionsList{ActionsChoice::ActionsList, 0};
 constexpr ActionsChoice kNeedsResult{ActionsChoice::NotAvailable, 0};
 
 const ActionsRow kRows[kActionsRowCount] = {
-    {"1 Display Action Shortcuts - F1", kSettingsList},
+    {"1 Display Settings Shortcuts - F1", kSettingsList},  // F1 shows the settings, not the actions
     {"2 Online Help - Ctrl+F1", kOnlineHelp},
     {"3 Display Action Shortcuts - F2", kActionsList},
     {"4 Open Everything - F3", run(547)},

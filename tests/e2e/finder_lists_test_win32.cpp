@@ -44,7 +44,7 @@ TEST(FinderLists, F2ListsTheActionsSpaceRunsARowAndTheNextStartKeepsTheListsTitl
     ASSERT_TRUE(finder.waitToSay("Opening Actions List"));
     ASSERT_TRUE(waitUntil([&] { return listRowCount(list) == 34; }, 10s));
     EXPECT_TRUE(finder.said("Speak 2 Opening Actions List"));
-    EXPECT_EQ(listCellText(list, 1, 1), L"1 Display Action Shortcuts - F1");
+    EXPECT_EQ(listCellText(list, 1, 1), L"1 Display Settings Shortcuts - F1");
     EXPECT_EQ(listCellText(list, 4, 1), L"4 Open Everything - F3");
     EXPECT_EQ(listCellText(list, 34, 1), L"34 Next Menu - Ctrl+Shift+N");
     EXPECT_EQ(listColumnTitle(list, 1), L"Action Shortcuts");

@@ -31,7 +31,7 @@ class ActionsListTest : public FinderTest {
 TEST(ActionsListRows, TextsAndWhatEachRowDoes) {
   std::vector<std::string> rows = actionsRowTexts();
   ASSERT_EQ(rows.size(), 34u);
-  EXPECT_EQ(rows[0], "1 Display Action Shortcuts - F1");
+  EXPECT_EQ(rows[0], "1 Display Settings Shortcuts - F1");  // named after the list it shows
   EXPECT_EQ(rows[3], "4 Open Everything - F3");  // spelled right
   EXPECT_EQ(rows[23], "24 Speak List Location - Ctrl+0 (Zero)");
   EXPECT_EQ(rows[30], "31 Open Everything - F3");  // the key that opens it
