@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "findaro/actions/outside_programs.h"
+#include "findaro/actions/preview.h"
 #include "findaro/core/finder.h"
 #include "findaro/core/layout.h"
 #include "findaro/lists/colors.h"
@@ -18,6 +19,7 @@ void onRowSelected(Finder& finder, int row) {
   setStatusText(finder, statusText(finder, row));
   RecordView record = finder.results.at(row);
   finder.previewFile = common::truncateUtf16Units(std::string(record.Folder) + std::string(record.Name), 259);
+  showPreview(finder);
   speak(finder, std::string(record.Name));
 }
 
