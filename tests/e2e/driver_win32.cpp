@@ -167,6 +167,27 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
 
 }  // namespace
 
+HWND findAnyWindow(const std::function<bool(HWND window, const std::wstring& title)>& accept) {
+  struct Search {
+    const std::function<bool(HWND, const std::wstring&)>* accept;
+    HWND found = nullptr;
+  } search{&accept};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (!IsWindowVisible(window) || !(*s->accept)(window, windowText(window))) return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool closeAndWaitGone(HWND window, std::chrono::milliseconds limit) {
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  return waitUntil([window] { return !IsWindow(window); }, limit);
+}
+
 std::vector<HWND> windowsOf(DWORD processId) {
   WindowSearch search{processId, {}};
   EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
@@ -213,6 +234,30 @@ std::string clipboardText() {
   }
   CloseClipboard();
   return text;
+}
+
+std::vector<std::wstring> clipboardFiles() {
+  std::vector<std::wstring> files;
+  for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) std::this_thread::sleep_for(50ms);
+  if (auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP))) {
+    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+      UINT length = DragQueryFileW(drop, i, nullptr, 0);
+      std::wstring name(length + 1, L'\0');
+      DragQueryFileW(drop, i, name.data(), length + 1);
+      name.resize(length);
+      files.push_back(name);
+    }
+  }
+  CloseClipboard();
+  return files;
+}
+
+COLORREF screenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  COLORREF color = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return color;
 }
 
 int listRowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
@@ -324,6 +369,26 @@ std::vector<std::string> readLines(const std::wstring& path) {
 std::wstring widen(const std::string& utf8) {
   std::u16string units = common::utf8ToUtf16(utf8);
   return std::wstring(units.begin(), units.end());
+}
+
+int runHostProgram(const std::wstring& commandLine, std::chrono::milliseconds limit) {
+  std::wstring line = commandLine;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return -1;
+  CloseHandle(info.hThread);
+  Process process(info.hProcess, info.dwProcessId);
+  DWORD code = 0;
+  if (!process.waitForExit(limit, &code)) return -1;
+  return static_cast<int>(code);
+}
+
+std::wstring hostPath(const std::string& unixPath) {
+  std::wstring path = L"Z:" + widen(unixPath);
+  for (wchar_t& c : path)
+    if (c == L'/') c = L'\\';
+  return path;
 }
 
 std::string narrow(const std::wstring& wide) { return common::utf16ToUtf8(std::u16string(wide.begin(), wide.end())); }

@@ -62,9 +62,18 @@ HWND findWindow(DWORD processId, const std::wstring& titlePrefix);
 HWND waitForWindow(DWORD processId, const std::wstring& titlePrefix, std::chrono::milliseconds limit);
 std::vector<HWND> windowsOf(DWORD processId);
 
+// The first visible top-level window of any process that the test accepts.
+HWND findAnyWindow(const std::function<bool(HWND window, const std::wstring& title)>& accept);
+// Asks a window to close as its close box does and waits until it is gone.
+bool closeAndWaitGone(HWND window, std::chrono::milliseconds limit);
+
 std::wstring windowText(HWND window);
 RECT windowRect(HWND window);
 std::string clipboardText();
+// The files of a drop-files list on the clipboard; empty when it holds none.
+std::vector<std::wstring> clipboardFiles();
+// The colour on the screen at a point, as the user sees it.
+COLORREF screenPixel(POINT at);
 
 // A list view of another process: its row count, selected row (from 1, 0 for
 // none) and the text of a cell (row and column from 1).
@@ -85,5 +94,11 @@ bool fileExists(const std::wstring& path);
 std::vector<std::string> readLines(const std::wstring& path);
 std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& wide);
+
+// The machine's own programs (print server tools, PDF readers), which Wine
+// starts as it starts its own: the exit code, or -1 when it did not start or end.
+int runHostProgram(const std::wstring& commandLine, std::chrono::milliseconds limit);
+// A path of the host as Wine's programs reach it (drive Z:).
+std::wstring hostPath(const std::string& unixPath);
 
 }  // namespace e2e
