@@ -295,6 +295,28 @@ std::wstring listCellText(HWND list, int row, int column) {
   return text;
 }
 
+POINT listRowMiddle(HWND list, int row) {
+  POINT middle{-1, -1};
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return middle;
+  auto* remote = static_cast<RECT*>(VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE));
+  if (remote) {
+    RECT r{LVIR_BOUNDS, 0, 0, 0};
+    WriteProcessMemory(process, remote, &r, sizeof(r), nullptr);
+    if (SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(remote)) &&
+        ReadProcessMemory(process, remote, &r, sizeof(r), nullptr)) {
+      // The row's own left part: the columns to its right may lie outside the list.
+      middle = {r.left + 40, (r.top + r.bottom) / 2};
+      ClientToScreen(list, &middle);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return middle;
+}
+
 bool bringToFront(HWND window) {
   return waitUntil(
       [window] {
@@ -326,6 +348,30 @@ void pressChord(std::initializer_list<WORD> modifiers, WORD key) {
   inputs.push_back(keyInput(key, false, false));
   inputs.push_back(keyInput(key, true, false));
   for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) inputs.push_back(keyInput(*it, true, false));
+  sendInputs(inputs);
+}
+
+namespace {
+
+INPUT mouseInput(POINT at, DWORD buttons) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (at.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = (at.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  return input;
+}
+
+}  // namespace
+
+void mouseClick(POINT at) {
+  std::vector<INPUT> inputs{mouseInput(at, 0), mouseInput(at, MOUSEEVENTF_LEFTDOWN), mouseInput(at, MOUSEEVENTF_LEFTUP)};
+  sendInputs(inputs);
+}
+
+void mouseDoubleClick(POINT at) {
+  std::vector<INPUT> inputs{mouseInput(at, 0), mouseInput(at, MOUSEEVENTF_LEFTDOWN), mouseInput(at, MOUSEEVENTF_LEFTUP),
+                            mouseInput(at, MOUSEEVENTF_LEFTDOWN), mouseInput(at, MOUSEEVENTF_LEFTUP)};
   sendInputs(inputs);
 }
 

@@ -80,12 +80,17 @@ COLORREF screenPixel(POINT at);
 int listRowCount(HWND list);
 int listSelectedRow(HWND list);
 std::wstring listCellText(HWND list, int row, int column);
+// The middle of a row of a list view, in screen coordinates.
+POINT listRowMiddle(HWND list, int row);
 
 // Keyboard input as a user gives it, to the window in front.
 bool bringToFront(HWND window);
 void typeText(const std::wstring& text);
 void pressKey(WORD virtualKey, bool extended = false);
 void pressChord(std::initializer_list<WORD> modifiers, WORD key);
+// The left mouse button at a point of the screen, once or twice in quick succession.
+void mouseClick(POINT at);
+void mouseDoubleClick(POINT at);
 
 // Files as UTF-8 text.
 std::string readFile(const std::wstring& path);

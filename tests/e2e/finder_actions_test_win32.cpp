@@ -44,22 +44,6 @@ HWND waitForWindowNamed(const std::wstring& piece, DWORD besides) {
   return found;
 }
 
-int timesSaid(const FinderSession& finder, const std::string& line) {
-  int times = 0;
-  for (const std::string& l : finder.audioLog()) times += l.find(line) != std::string::npos;
-  return times;
-}
-
-// Back in the finder after another program: Tab until the list has the focus.
-bool focusList(const FinderSession& finder) {
-  for (int i = 0; i < 4; ++i) {
-    int before = timesSaid(finder, "Results List has focus");
-    pressKey(VK_TAB);
-    if (waitUntil([&] { return timesSaid(finder, "Results List has focus") > before; }, 3s)) return true;
-  }
-  return false;
-}
-
 void writeSettings(const ScratchFolder& folder, const std::string& lines) {
   writeFile(folder.file(L"findaro.ini"), "[All]\r\n" + lines);
 }
@@ -110,9 +94,7 @@ TEST(FinderActions, CopyTheResultAndAFileOpenTextFilesAndFoldersAndSayWhenTheEng
 
   // A program is not started: its folder is opened instead.
   ASSERT_TRUE(bringToFront(finder.window()));
-  ASSERT_TRUE(focusList(finder));
-  pressKey(VK_DOWN, true);
-  ASSERT_TRUE(waitUntil([&] { return listSelectedRow(list) == 3; }, 10s));
+  ASSERT_TRUE(finder.clickRow(3));
   pressChord({VK_CONTROL}, 'J');
   ASSERT_TRUE(finder.waitToSay("Cannot Open File. Opening Parent Folder."));
   HWND explorer = waitForWindowNamed(L"tree", finderProcess);
