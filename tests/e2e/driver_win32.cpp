@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <cwctype>
 #include <iterator>
 #include <thread>
@@ -417,17 +418,28 @@ std::wstring widen(const std::string& utf8) {
   return std::wstring(units.begin(), units.end());
 }
 
-int runHostProgram(const std::wstring& commandLine, std::chrono::milliseconds limit) {
-  std::wstring line = commandLine;
+int runHostCommand(const std::string& command, std::string* output, std::chrono::milliseconds limit) {
+  // Wine cannot wait for a process of the host, so the shell leaves its exit
+  // code in a file once the command has ended.
+  static int counter = 0;
+  std::string base = "/tmp/e2e-host-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+  std::string line = "(" + command + ") > '" + base + ".out' 2>/dev/null; echo $? > '" + base + ".tmp'; mv '" +
+                     base + ".tmp' '" + base + ".code'";
+  std::wstring commandLine = L"Z:\\bin\\sh -c \"" + widen(line) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return -1;
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return -1;
   CloseHandle(info.hThread);
-  Process process(info.hProcess, info.dwProcessId);
-  DWORD code = 0;
-  if (!process.waitForExit(limit, &code)) return -1;
-  return static_cast<int>(code);
+  CloseHandle(info.hProcess);
+  const std::wstring code = hostPath(base + ".code");
+  int result = -1;
+  if (waitUntil([&] { return fileExists(code); }, limit)) result = std::atoi(readFile(code).c_str());
+  if (output) *output = readFile(hostPath(base + ".out"));
+  DeleteFileW(code.c_str());
+  DeleteFileW(hostPath(base + ".out").c_str());
+  return result;
 }
 
 std::wstring hostPath(const std::string& unixPath) {

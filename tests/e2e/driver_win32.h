@@ -100,9 +100,10 @@ std::vector<std::string> readLines(const std::wstring& path);
 std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& wide);
 
-// The machine's own programs (print server tools, PDF readers), which Wine
-// starts as it starts its own: the exit code, or -1 when it did not start or end.
-int runHostProgram(const std::wstring& commandLine, std::chrono::milliseconds limit);
+// A command of the machine's own shell (print server tools, PDF readers), which
+// Wine starts as it starts its own programs: its exit code, or -1 when it did not
+// start or end in time; what it wrote to its output in `output`.
+int runHostCommand(const std::string& command, std::string* output, std::chrono::milliseconds limit);
 // A path of the host as Wine's programs reach it (drive Z:).
 std::wstring hostPath(const std::string& unixPath);
 
