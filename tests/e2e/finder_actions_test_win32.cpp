@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/text.h"
 #include "e2e/finder_session_win32.h"
 
 using namespace e2e;
@@ -84,26 +85,36 @@ TEST(FinderActions, CopyTheResultAndAFileOpenTextFilesAndFoldersAndSayWhenTheEng
   ASSERT_EQ(dropped.size(), 1u);
   EXPECT_TRUE(sameText(dropped[0], tree + L"\\texas notes.txt")) << narrow(dropped[0]);
 
-  // Enter in the list opens the text file in its program.
-  pressKey(VK_RETURN);
+  // Ctrl+J opens the text file in its program.
+  pressChord({VK_CONTROL}, 'J');
   ASSERT_TRUE(finder.waitToSay(" to Open texas notes.txt"));
   EXPECT_TRUE(finder.saidSomething("Speak 3 Using "));
   HWND notepad = waitForWindowNamed(L"notes.txt", finderProcess);
   ASSERT_NE(notepad, nullptr) << narrow(allTitles());
   EXPECT_TRUE(closeAndWaitGone(notepad, 10s));
 
-  // A program is not started: its folder is opened instead.
+  // A program is not started, here by Enter in the list: its folder is opened instead.
   ASSERT_TRUE(bringToFront(finder.window()));
   ASSERT_TRUE(finder.clickRow(3));
-  pressChord({VK_CONTROL}, 'J');
+  pressKey(VK_RETURN);
   ASSERT_TRUE(finder.waitToSay("Cannot Open File. Opening Parent Folder."));
   HWND explorer = waitForWindowNamed(L"tree", finderProcess);
   ASSERT_NE(explorer, nullptr) << narrow(allTitles());
   EXPECT_TRUE(closeAndWaitGone(explorer, 10s));
 
+  // A double click on a row opens it too.
+  ASSERT_TRUE(bringToFront(finder.window()));
+  mouseDoubleClick(listRowMiddle(list, 2));
+  ASSERT_TRUE(waitUntil([&] { return finder.timesSaid(" to Open texas notes.txt") == 2; }, 30s));
+  notepad = waitForWindowNamed(L"notes.txt", finderProcess);
+  ASSERT_NE(notepad, nullptr) << narrow(allTitles());
+  EXPECT_TRUE(closeAndWaitGone(notepad, 10s));
+
   ASSERT_TRUE(bringToFront(finder.window()));
   pressChord({VK_CONTROL}, 'K');
-  ASSERT_TRUE(finder.waitToSay("Opening "));
+  // The list holds the folder as the client wrote it, lower-cased.
+  ASSERT_TRUE(finder.waitToSay("Speak 3 Opening "));
+  EXPECT_TRUE(finder.said("Speak 3 Opening " + common::asciiLower(narrow(tree) + "\\")));
   explorer = waitForWindowNamed(L"tree", finderProcess);
   ASSERT_NE(explorer, nullptr) << narrow(allTitles());
   EXPECT_TRUE(closeAndWaitGone(explorer, 10s));
@@ -132,12 +143,7 @@ TEST(FinderActions, TheSettingsListRefusesToOpenAnything) {
   ASSERT_TRUE(finder.waitToSay("Not Available in Help Mode"));
   pressChord({VK_CONTROL}, 'K');
   ASSERT_TRUE(waitUntil(
-      [&] {
-        int times = 0;
-        for (const std::string& line : finder.audioLog()) times += line == "Speak 3 Not Available in Help Mode";
-        return times == 2;
-      },
-      10s));
+      [&] { return finder.timesSaid("Speak 3 Not Available in Help Mode") == 2; }, 10s));
   EXPECT_FALSE(finder.saidSomething("Opening"));
   EXPECT_FALSE(finder.saidSomething("Using"));
   EXPECT_EQ(findAnyWindow([&](HWND window, const std::wstring&) {
