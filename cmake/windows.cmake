@@ -59,7 +59,8 @@ file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(E2E_SOURCES)
   add_executable(e2e_tests ${E2E_SOURCES})
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
-  target_link_libraries(e2e_tests PRIVATE gtest common_win32 user32 gdi32 comctl32 shell32 ole32 oleaut32 uuid oleacc)
+  target_link_libraries(e2e_tests PRIVATE gtest common_win32 user32 gdi32 gdiplus comctl32 shell32 ws2_32
+    ole32 oleaut32 uuid oleacc)
   set_target_properties(e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endif()
 

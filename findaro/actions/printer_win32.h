@@ -18,6 +18,8 @@ class Win32Printer : public Printer {
   void endDocument() override;
 
  private:
+  void selectFont();
+
   HDC dc_ = nullptr;
   common::UniqueFont font_;
   int lineHeight_ = 1;

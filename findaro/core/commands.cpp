@@ -3,6 +3,11 @@
 #include <iterator>
 
 #include "common/number_format.h"
+#include "findaro/actions/clipboard_actions.h"
+#include "findaro/actions/opening.h"
+#include "findaro/actions/preview.h"
+#include "findaro/actions/printing.h"
+#include "findaro/actions/update.h"
 #include "findaro/core/finder.h"
 #include "findaro/core/layout.h"
 #include "findaro/core/toolbar.h"
@@ -30,6 +35,7 @@ enum Effect : unsigned {
   kRebuildToolbar = 1,
   kLayout = 2,
   kRedrawList = 4,
+  kShowPreview = 8,
 };
 
 // A 0/1 setting: flipped, then confirmed by its phrase and the word for the new value.
@@ -58,6 +64,7 @@ const Toggle kToggles[] = {
     {548, &Settings::ShortPath, "Short Path Name is ", kOn, kOff, kRedrawList},
     {550, &Settings::EnableTime, "Include Time in Date is ", kOn, kOff, kRedrawList},
     {551, &Settings::UseKB, "Format File Size is ", kOn, kOff, kRedrawList},
+    {561, &Settings::ShowPreview, "Show Preview is ", kOn, kOff, kShowPreview | kLayout},
     {562, &Settings::PreviewResize, "Preview Resize is ", kOn, kOff, kLayout},
     {563, &Settings::SpeakShortcuts, "Speak Shortcuts is ", kOn, kOff, kLayout},
     {564, &Settings::WideToolbar, "Wide Toolbar is ", kOn, kOff, kRebuildToolbar},
@@ -95,6 +102,7 @@ const LimitCycle kLimitCycles[] = {
 
 void applyEffects(Finder& finder, unsigned effects) {
   if (effects & kRebuildToolbar) createToolbar(finder);
+  if (effects & kShowPreview) showPreview(finder);
   if (effects & kLayout) layoutWindow(finder);
   if (effects & kRedrawList) finder.list.redraw();
 }
@@ -133,7 +141,10 @@ void search(Finder& finder, int searchType) {
 }
 
 void enterKey(Finder& finder) {
-  if (finder.window.focus() == Focus::ResultsList) return;  // the open commands take the list's Enter
+  if (finder.window.focus() == Focus::ResultsList) {
+    openSelectedFile(finder);
+    return;
+  }
   finder.searchBox.focus();
   search(finder, kModeFiles);
 }
@@ -155,6 +166,16 @@ void displayActionsList(Finder& finder) {
   layoutWindow(finder);
   speakAndWait(finder, "Opening Actions List");
   showActionsList(finder);
+}
+
+void copySearchTerm(Finder& finder) {
+  // Confirmed only when something went to the clipboard.
+  if (copySearchText(finder)) speak(finder, "Selection Copied");
+}
+
+void openEngine(Finder& finder) {
+  // After "Everything Not Found" the program is not said to be opening.
+  if (openEngineWindow(finder)) speak(finder, "Opening Everything");
 }
 
 void selectAll(Finder& finder) {
@@ -223,12 +244,19 @@ const Command kCommands[] = {
     {507, true, searchFor<kModeBoth>},
     {508, true, searchFor<kModeCustom>},
     {509, true, changeColors},
+    {510, false, copySelectedFile},
+    {511, true, openSelectedFile},
+    {512, true, openSelectedFolder},
     {513, true, expandFolder},
     {514, true, expandParentFolder},
     {515, true, openSettingsList},
+    {516, true, printResults},
     {517, true, closeWindow},
     {518, false, nextToolbarPage},
     {519, true, selectAll},
+    {520, true, copySearchTerm},
+    {521, true, cutSearchText},
+    {522, true, pasteSearchText},
     {523, true, clearSearchTerm},
     {524, false, speakColumn<1>},
     {525, false, speakColumn<2>},
@@ -237,17 +265,22 @@ const Command kCommands[] = {
     {529, false, speakSearchTerm},
     {530, false, spellSearchTerm},
     {531, false, spellFileName},
+    {535, true, printResults},
     {537, true, iconSize},
     {539, false, escape},
     {540, true, fitToContent},
     {546, false, displayActionsList},
+    {547, true, openEngine},
     {549, true, cycleTooltipMode},
+    {553, false, updateProgram},
     {554, false, cycleSpeechRate},
     {555, false, jumpToNextFolder},
     {556, false, speakLocation},
     {557, false, stepFontSize<4>},
     {558, false, stepFontSize<-4>},
+    {559, false, copyResultsFile},
     {560, true, showSettingsSummary},
+    {567, true, cycleImageBackground},
     {568, false, muteSpeakers},  // its two tones come after the key, not before
     {569, false, louder},
     {570, false, softer},

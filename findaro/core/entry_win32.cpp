@@ -4,11 +4,15 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <optional>
+#include <string>
+
 #include "common/audio_log.h"
 #include "common/sapi_voice_win32.h"
 #include "common/wide_win32.h"
 #include "findaro/actions/downloader_win32.h"
 #include "findaro/actions/printer_win32.h"
+#include "findaro/actions/update.h"
 #include "findaro/core/clipboard_win32.h"
 #include "findaro/core/file_system_win32.h"
 #include "findaro/core/finder.h"
@@ -46,18 +50,35 @@ HFONT dialogDefaultFont() {
                      DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial Black");
 }
 
-void startLauncher() {
-  std::wstring path = common::programFolder() + L"start_findaro.exe";
+bool startProgram(const std::wstring& path) {
   std::wstring line = L"\"" + path + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  if (CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+// The launcher brings the new program back; without it the new program is
+// started directly, so that the user is never left without a finder.
+void startLauncher() {
+  if (!startProgram(common::programFolder() + L"start_findaro.exe"))
+    startProgram(common::programFolder() + L"findaro.exe");
+}
+
+std::optional<std::string> environmentValue(const wchar_t* name) {
+  DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return std::nullopt;
+  std::wstring value(size, L'\0');
+  DWORD length = GetEnvironmentVariableW(name, value.data(), size);
+  if (length == 0 || length >= size) return std::nullopt;
+  value.resize(length);
+  return common::fromWide(value);
 }
 
 }  // namespace
@@ -92,6 +113,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                               window.preview(), window.tooltip(), voice, files, processes,
                                               clipboard, printer, keyboard, sound, clock, locale, downloader});
   finder.buildStamp = stamp;
+  finder.updateAddress = findaro::updateAddressFrom(environmentValue(L"FINDARO_UPDATE_URL"));
   window.attach(&finder);
   findaro::loadOrSaveSettings(finder, "get");
   window.createResultsList();

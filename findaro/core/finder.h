@@ -9,6 +9,7 @@
 #include "findaro/actions/downloader.h"
 #include "findaro/actions/preview_pane.h"
 #include "findaro/actions/printer.h"
+#include "findaro/actions/update.h"
 #include "findaro/core/clipboard.h"
 #include "findaro/core/clock.h"
 #include "findaro/core/files.h"
@@ -61,6 +62,11 @@ struct Finder : FinderSeams {
   std::string engineArguments;   // the argument string of the most recent search
   long long counterFrequency = 1;
   std::string previewFile;
+  // The preview pane's colours as last used, and the size of the picture it holds.
+  int previewForeground = 65535;
+  int previewBackground = 0xFF0000;
+  Size previewImage;
+  std::string updateAddress = kUpdateAddress;
   std::vector<std::pair<std::string, std::string>> categoryLists;  // prefix and extension list
 
   // The shortcut looked up last, and the toolbar's large tip.

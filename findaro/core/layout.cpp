@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/number_format.h"
+#include "findaro/actions/preview.h"
 #include "findaro/core/finder.h"
 
 namespace findaro {
@@ -83,6 +84,7 @@ void layoutWindow(Finder& finder) {
     finder.list.redraw();
   }
   finder.searchBox.redraw();
+  showPreview(finder);
 }
 
 void scrollListToTop(Finder& finder, int topRow) {

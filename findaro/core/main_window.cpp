@@ -4,6 +4,7 @@
 #include "findaro/core/layout.h"
 #include "findaro/core/settings_store.h"
 #include "findaro/core/toolbar.h"
+#include "findaro/core/window_events.h"
 #include "findaro/lists/colors.h"
 #include "findaro/search/results_file.h"
 #include "findaro/speech/speech.h"
@@ -39,8 +40,12 @@ void onStartupStep(Finder& finder) {
   finder.window.redrawWindow();
   scrollListToTop(finder, s.TopRow);
   // A row that no longer exists is not selected (index -1 would mean every row).
-  if (s.LastRow >= 1 && s.LastRow <= finder.results.count()) finder.list.selectRow(s.LastRow);
-  layoutWindow(finder);
+  if (s.LastRow >= 1 && s.LastRow <= finder.results.count()) {
+    finder.list.selectRow(s.LastRow);
+    // The list may already hold that row selected, and then reports no change.
+    setPreviewFile(finder, s.LastRow);
+  }
+  layoutWindow(finder);  // which ends by drawing the preview
   finder.pendingAnnouncement = welcomeText();
   finder.searchBox.postSelectAll();
   finder.searchBox.focus();

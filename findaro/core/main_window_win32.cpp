@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "common/wide_win32.h"
+#include "findaro/actions/opening.h"
+#include "findaro/actions/preview.h"
 #include "findaro/core/accelerators_win32.h"
 #include "findaro/core/commands.h"
 #include "findaro/core/finder.h"
@@ -71,7 +73,10 @@ void MainWindow::createResultsList() {
 }
 
 void MainWindow::createSearchBox() { searchBox_.create(window_, instance_); }
-void MainWindow::createPreviewPane() { preview_.create(window_, instance_); }
+void MainWindow::createPreviewPane() {
+  preview_.create(window_, instance_);
+  if (finder_) preparePreviewPane(*finder_);
+}
 void MainWindow::createToolbarImages() { toolbar_.rebuildImages(finder_->settings.IconSize, toolbarIconNames()); }
 
 void MainWindow::createTooltipWindow() {
@@ -217,6 +222,9 @@ LRESULT MainWindow::handleNotify(NMHDR* header) {
         onRowSelected(*finder_, change->iItem + 1);
       return 0;
     }
+    case NM_DBLCLK:
+      openSelectedFile(*finder_);
+      return 0;
     case LVN_COLUMNCLICK:
       onColumnClick(*finder_, reinterpret_cast<NMLISTVIEW*>(header)->iSubItem + 1);
       return 0;

@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "findaro/actions/outside_programs.h"
+#include "findaro/actions/preview.h"
 #include "findaro/core/finder.h"
 #include "findaro/core/layout.h"
 #include "findaro/lists/colors.h"
@@ -19,9 +20,15 @@ namespace findaro {
 void onRowSelected(Finder& finder, int row) {
   if (row < 1 || row > finder.results.count()) return;
   setStatusText(finder, statusText(finder, row));
+  setPreviewFile(finder, row);
+  showPreview(finder);
+  speak(finder, std::string(finder.results.at(row).Name));
+}
+
+void setPreviewFile(Finder& finder, int row) {
+  if (row < 1 || row > finder.results.count()) return;
   RecordView record = finder.results.at(row);
   finder.previewFile = common::truncateUtf16Units(std::string(record.Folder) + std::string(record.Name), 259);
-  speak(finder, std::string(record.Name));
 }
 
 bool letterJump(Finder& finder, int virtualKey) {

@@ -4,8 +4,10 @@ namespace findaro {
 
 struct Finder;
 
-// A newly selected row (from 1): status bar, preview file, its name spoken.
+// A newly selected row (from 1): status bar, preview, its name spoken.
 void onRowSelected(Finder& finder, int row);
+// The file the preview pane shows: the row's folder and name.
+void setPreviewFile(Finder& finder, int row);
 // A key pressed in the results list: a letter or digit selects the next row
 // below whose name begins with it. True when a row was selected.
 bool letterJump(Finder& finder, int virtualKey);

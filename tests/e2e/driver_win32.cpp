@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <cwctype>
 #include <iterator>
 #include <thread>
@@ -167,6 +168,27 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
 
 }  // namespace
 
+HWND findAnyWindow(const std::function<bool(HWND window, const std::wstring& title)>& accept) {
+  struct Search {
+    const std::function<bool(HWND, const std::wstring&)>* accept;
+    HWND found = nullptr;
+  } search{&accept};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (!IsWindowVisible(window) || !(*s->accept)(window, windowText(window))) return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool closeAndWaitGone(HWND window, std::chrono::milliseconds limit) {
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  return waitUntil([window] { return !IsWindow(window); }, limit);
+}
+
 std::vector<HWND> windowsOf(DWORD processId) {
   WindowSearch search{processId, {}};
   EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
@@ -213,6 +235,30 @@ std::string clipboardText() {
   }
   CloseClipboard();
   return text;
+}
+
+std::vector<std::wstring> clipboardFiles() {
+  std::vector<std::wstring> files;
+  for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) std::this_thread::sleep_for(50ms);
+  if (auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP))) {
+    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+      UINT length = DragQueryFileW(drop, i, nullptr, 0);
+      std::wstring name(length + 1, L'\0');
+      DragQueryFileW(drop, i, name.data(), length + 1);
+      name.resize(length);
+      files.push_back(name);
+    }
+  }
+  CloseClipboard();
+  return files;
+}
+
+COLORREF screenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  COLORREF color = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return color;
 }
 
 int listRowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
@@ -276,6 +322,28 @@ std::wstring listColumnTitle(HWND list, int column) {
   return text;
 }
 
+POINT listRowMiddle(HWND list, int row) {
+  POINT middle{-1, -1};
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return middle;
+  auto* remote = static_cast<RECT*>(VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE));
+  if (remote) {
+    RECT r{LVIR_BOUNDS, 0, 0, 0};
+    WriteProcessMemory(process, remote, &r, sizeof(r), nullptr);
+    if (SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(remote)) &&
+        ReadProcessMemory(process, remote, &r, sizeof(r), nullptr)) {
+      // The row's own left part: the columns to its right may lie outside the list.
+      middle = {r.left + 40, (r.top + r.bottom) / 2};
+      ClientToScreen(list, &middle);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return middle;
+}
+
 bool bringToFront(HWND window) {
   return waitUntil(
       [window] {
@@ -307,6 +375,30 @@ void pressChord(std::initializer_list<WORD> modifiers, WORD key) {
   inputs.push_back(keyInput(key, false, false));
   inputs.push_back(keyInput(key, true, false));
   for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) inputs.push_back(keyInput(*it, true, false));
+  sendInputs(inputs);
+}
+
+namespace {
+
+INPUT mouseInput(POINT at, DWORD buttons) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (at.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = (at.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  return input;
+}
+
+}  // namespace
+
+void mouseClick(POINT at) {
+  std::vector<INPUT> inputs{mouseInput(at, 0), mouseInput(at, MOUSEEVENTF_LEFTDOWN), mouseInput(at, MOUSEEVENTF_LEFTUP)};
+  sendInputs(inputs);
+}
+
+void mouseDoubleClick(POINT at) {
+  std::vector<INPUT> inputs{mouseInput(at, 0), mouseInput(at, MOUSEEVENTF_LEFTDOWN), mouseInput(at, MOUSEEVENTF_LEFTUP),
+                            mouseInput(at, MOUSEEVENTF_LEFTDOWN), mouseInput(at, MOUSEEVENTF_LEFTUP)};
   sendInputs(inputs);
 }
 
@@ -350,6 +442,37 @@ std::vector<std::string> readLines(const std::wstring& path) {
 std::wstring widen(const std::string& utf8) {
   std::u16string units = common::utf8ToUtf16(utf8);
   return std::wstring(units.begin(), units.end());
+}
+
+int runHostCommand(const std::string& command, std::string* output, std::chrono::milliseconds limit) {
+  // Wine cannot wait for a process of the host, so the shell leaves its exit
+  // code in a file once the command has ended.
+  static int counter = 0;
+  std::string base = "/tmp/e2e-host-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+  std::string line = "(" + command + ") > '" + base + ".out' 2>/dev/null; echo $? > '" + base + ".tmp'; mv '" +
+                     base + ".tmp' '" + base + ".code'";
+  std::wstring commandLine = L"Z:\\bin\\sh -c \"" + widen(line) + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return -1;
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  const std::wstring code = hostPath(base + ".code");
+  int result = -1;
+  if (waitUntil([&] { return fileExists(code); }, limit)) result = std::atoi(readFile(code).c_str());
+  if (output) *output = readFile(hostPath(base + ".out"));
+  DeleteFileW(code.c_str());
+  DeleteFileW(hostPath(base + ".out").c_str());
+  return result;
+}
+
+std::wstring hostPath(const std::string& unixPath) {
+  std::wstring path = L"Z:" + widen(unixPath);
+  for (wchar_t& c : path)
+    if (c == L'/') c = L'\\';
+  return path;
 }
 
 std::string narrow(const std::wstring& wide) { return common::utf16ToUtf8(std::u16string(wide.begin(), wide.end())); }

@@ -62,9 +62,18 @@ HWND findWindow(DWORD processId, const std::wstring& titlePrefix);
 HWND waitForWindow(DWORD processId, const std::wstring& titlePrefix, std::chrono::milliseconds limit);
 std::vector<HWND> windowsOf(DWORD processId);
 
+// The first visible top-level window of any process that the test accepts.
+HWND findAnyWindow(const std::function<bool(HWND window, const std::wstring& title)>& accept);
+// Asks a window to close as its close box does and waits until it is gone.
+bool closeAndWaitGone(HWND window, std::chrono::milliseconds limit);
+
 std::wstring windowText(HWND window);
 RECT windowRect(HWND window);
 std::string clipboardText();
+// The files of a drop-files list on the clipboard; empty when it holds none.
+std::vector<std::wstring> clipboardFiles();
+// The colour on the screen at a point, as the user sees it.
+COLORREF screenPixel(POINT at);
 
 // A list view of another process: its row count, selected row (from 1, 0 for
 // none) and the text of a cell (row and column from 1).
@@ -73,12 +82,17 @@ int listSelectedRow(HWND list);
 std::wstring listCellText(HWND list, int row, int column);
 // The title of a column (from 1) of another process's list view.
 std::wstring listColumnTitle(HWND list, int column);
+// The middle of a row of a list view, in screen coordinates.
+POINT listRowMiddle(HWND list, int row);
 
 // Keyboard input as a user gives it, to the window in front.
 bool bringToFront(HWND window);
 void typeText(const std::wstring& text);
 void pressKey(WORD virtualKey, bool extended = false);
 void pressChord(std::initializer_list<WORD> modifiers, WORD key);
+// The left mouse button at a point of the screen, once or twice in quick succession.
+void mouseClick(POINT at);
+void mouseDoubleClick(POINT at);
 
 // Files as UTF-8 text.
 std::string readFile(const std::wstring& path);
@@ -87,5 +101,12 @@ bool fileExists(const std::wstring& path);
 std::vector<std::string> readLines(const std::wstring& path);
 std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& wide);
+
+// A command of the machine's own shell (print server tools, PDF readers), which
+// Wine starts as it starts its own programs: its exit code, or -1 when it did not
+// start or end in time; what it wrote to its output in `output`.
+int runHostCommand(const std::string& command, std::string* output, std::chrono::milliseconds limit);
+// A path of the host as Wine's programs reach it (drive Z:).
+std::wstring hostPath(const std::string& unixPath);
 
 }  // namespace e2e

@@ -40,6 +40,21 @@ std::vector<std::string> FinderSession::audioLogFrom(size_t line) const {
   return std::vector<std::string>(all.begin() + static_cast<long>(line), all.end());
 }
 
+int FinderSession::timesSaid(const std::string& piece) const {
+  int times = 0;
+  for (const std::string& l : audioLog()) times += l.find(piece) != std::string::npos;
+  return times;
+}
+
+bool FinderSession::clickRow(int row) const {
+  HWND list = control(501);
+  POINT at = listRowMiddle(list, row);
+  if (at.x < 0) return false;
+  int before = timesSaid("Results List has focus");
+  mouseClick(at);
+  return waitUntil([&] { return timesSaid("Results List has focus") > before && listSelectedRow(list) == row; }, 10s);
+}
+
 bool FinderSession::close() {
   PostMessageW(window_, WM_CLOSE, 0, 0);
   DWORD code = 1;

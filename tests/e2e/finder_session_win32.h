@@ -37,6 +37,11 @@ class FinderSession {
   bool saidSomething(const std::string& piece) const;
   bool waitToSay(const std::string& piece, std::chrono::milliseconds limit = 30s) const;
   std::string settingsFile() const { return readFile(folder_.file(L"findaro.ini")); }
+  // How many lines of the audio log hold the text.
+  int timesSaid(const std::string& piece) const;
+  // Clicks a row of the results list, which takes the focus and selects the row
+  // (the window must be in front); true once the list has said it has the focus.
+  bool clickRow(int row) const;
 
  private:
   ScratchFolder& folder_;

@@ -90,3 +90,18 @@ TEST_F(MainWindowTest, DestroyKeepsTheListPositionSavesAndSaysGoodbyeLast) {
   ASSERT_FALSE(voice.spoken.empty());
   EXPECT_EQ(voice.spoken.back(), (testing_support::Utterance{"Exiting Findaro", 2}));
 }
+
+TEST_F(MainWindowTest, StartupStepShowsThePictureOfTheRestoredRowEvenWhenTheListReportsNoChange) {
+  std::vector<ResultRecord> records(2);
+  records[1].Name = "sun.png";
+  records[1].Folder = "c:\\pics\\";
+  finder.results.assign(records);
+  files.files["c:\\pics\\sun.png"] = "png";
+  preview.imageSize = findaro::Size{40, 40};
+  finder.settings.ShowPreview = 1;
+  finder.settings.LastRow = 2;
+  onStartupStep(finder);
+  EXPECT_EQ(finder.previewFile, "c:\\pics\\sun.png");
+  EXPECT_LT(indexOf(calls.calls, "select row 2"), indexOf(calls.calls, "pane load c:\\pics\\sun.png"));
+  EXPECT_TRUE(calls.called("pane draw 0,0 400x400"));
+}
