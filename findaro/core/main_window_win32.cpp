@@ -165,6 +165,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return DefWindowProcW(window_, message, wParam, lParam);
     }
+    case WM_ACTIVATE:
+      keepFocusAcrossActivation(LOWORD(wParam) == WA_INACTIVE);
+      return 0;
     case WM_MOUSEWHEEL:
       if (initialised_) onMouseWheel(*finder_, GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
@@ -237,6 +240,21 @@ LRESULT MainWindow::handleNotify(NMHDR* header) {
     default:
       return 0;
   }
+}
+
+// The window is no system dialog, so nothing else gives the focus back when the
+// user returns from another program: without this no control would hear a key.
+void MainWindow::keepFocusAcrossActivation(bool leaving) {
+  if (leaving) {
+    HWND focused = GetFocus();
+    focusBeforeLeaving_ = focused && IsChild(window_, focused) ? focused : searchBox_.handle();
+    return;
+  }
+  if (!focusBeforeLeaving_) return;  // the first activation: the start-up step gives the focus
+  HWND target = IsWindow(focusBeforeLeaving_) && IsChild(window_, focusBeforeLeaving_) ? focusBeforeLeaving_
+                                                                                          : searchBox_.handle();
+  focusBeforeLeaving_ = nullptr;
+  SetFocus(target);
 }
 
 HWND MainWindow::control(ControlId id) const {

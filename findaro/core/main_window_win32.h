@@ -69,6 +69,7 @@ class MainWindow : public Window {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleNotify(NMHDR* header);
   void attachControls();
+  void keepFocusAcrossActivation(bool leaving);
   HWND control(ControlId id) const;
 
   HINSTANCE instance_;
@@ -86,6 +87,7 @@ class MainWindow : public Window {
   common::UniqueIcon bigIcon_;
   common::UniqueIcon smallIcon_;
   common::UniqueAccelerators accelerators_;
+  HWND focusBeforeLeaving_ = nullptr;
   std::wstring cellBuffer_;
 };
 

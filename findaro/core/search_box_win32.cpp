@@ -22,9 +22,13 @@ void SearchBoxControl::create(HWND parent, HINSTANCE instance) {
   nameForScreenReaders(handle_, kSearchBox);
 }
 
-LRESULT SearchBoxControl::onMessage(UINT message, WPARAM wParam, LPARAM, bool& handled) {
+LRESULT SearchBoxControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
   handled = false;
   switch (message) {
+    case WM_GETDLGCODE:
+      // A search term holds no tab: Tab moves on to the results list, as in any dialog.
+      handled = true;
+      return passOn(message, wParam, lParam) & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
     case WM_SETFOCUS:
       announceSearchBoxFocus(*finder_);
       break;

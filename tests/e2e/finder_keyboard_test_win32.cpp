@@ -156,3 +156,44 @@ TEST(FinderKeyboard, HoveringOverAToolbarButtonShowsAndSpeaksItsLargeTip) {
   hover(below, 0);  // off the toolbar, so that closing is not hovered
   ASSERT_TRUE(finder.close());
 }
+
+TEST(FinderKeyboard, TabMovesBetweenTheSearchBoxAndTheList) {
+  ScratchFolder folder;
+  FinderSession finder(folder);
+  ASSERT_TRUE(finder.start());
+  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
+  ASSERT_TRUE(bringToFront(finder.window()));
+  pressKey(VK_TAB);
+  ASSERT_TRUE(finder.waitToSay("Results List has focus"));
+  size_t boxFocus = finder.timesSaid("SearchBox has focus");
+  pressKey(VK_TAB);
+  ASSERT_TRUE(waitUntil([&] { return finder.timesSaid("SearchBox has focus") > static_cast<int>(boxFocus); }, 10s));
+  EXPECT_EQ(finder.searchText(), L"texas");  // no tab went into the term
+  ASSERT_TRUE(finder.close());
+}
+
+TEST(FinderKeyboard, ComingBackFromAnotherWindowTheKeysReachTheFinderAgain) {
+  ScratchFolder folder;
+  FinderSession finder(folder);
+  ASSERT_TRUE(finder.start());
+  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
+  ASSERT_TRUE(bringToFront(finder.window()));
+  pressKey(VK_TAB);
+  ASSERT_TRUE(finder.waitToSay("Results List has focus"));
+
+  HWND other = CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400,
+                               300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  ASSERT_TRUE(bringToFront(other));
+  int listFocus = finder.timesSaid("Results List has focus");
+  ASSERT_TRUE(bringToFront(finder.window()));
+  // The control that had the focus has it again, and says so.
+  EXPECT_TRUE(waitUntil([&] { return finder.timesSaid("Results List has focus") > listFocus; }, 10s));
+  pressKey(VK_TAB);
+  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
+  pressKey(VK_END);
+  pressKey('X');
+  EXPECT_TRUE(waitUntil([&] { return finder.searchText() == L"texasx"; }, 10s)) << narrow(finder.searchText());
+  DestroyWindow(other);
+  ASSERT_TRUE(finder.close());
+}
