@@ -91,11 +91,15 @@ TEST(FinderActions, CopyTheResultAndAFileOpenTextFilesAndFoldersAndSayWhenTheEng
   EXPECT_TRUE(finder.saidSomething("Speak 3 Using "));
   HWND notepad = waitForWindowNamed(L"notes.txt", finderProcess);
   ASSERT_NE(notepad, nullptr) << narrow(allTitles());
+  int listFocus = finder.timesSaid("Results List has focus");
   EXPECT_TRUE(closeAndWaitGone(notepad, 10s));
 
   // A program is not started, here by Enter in the list: its folder is opened instead.
+  // Back in the finder, the list has the focus again, and says so.
   ASSERT_TRUE(bringToFront(finder.window()));
-  ASSERT_TRUE(finder.clickRow(3));
+  ASSERT_TRUE(waitUntil([&] { return finder.timesSaid("Results List has focus") > listFocus; }, 10s));
+  pressKey(VK_DOWN, true);
+  ASSERT_TRUE(waitUntil([&] { return listSelectedRow(list) == 3; }, 10s));
   pressKey(VK_RETURN);
   ASSERT_TRUE(finder.waitToSay("Cannot Open File. Opening Parent Folder."));
   HWND explorer = waitForWindowNamed(L"tree", finderProcess);
