@@ -9,12 +9,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string valueOf(const std::string& ini, const std::string& key) {
-  for (const std::string& line : common::split(ini, "\r\n"))
-    if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
-  return "<missing>";
-}
-
 // Presses the keys and returns what was heard from then until the last piece.
 Lines heardAfter(FinderSession& finder, const std::function<void()>& keys, const std::string& last) {
   size_t mark = finder.audioLog().size();
@@ -62,11 +56,10 @@ TEST(FinderKeyboard, ShortcutsAreAnnouncedThenSoundedThenConfirmedAndTheSettings
                    "Speak 3 Spelling Search Term: t : e : x : a : s :"}));
 
   ASSERT_TRUE(finder.close());
-  std::string ini = finder.settingsFile();
-  EXPECT_EQ(valueOf(ini, "SortType"), " 0");
-  EXPECT_EQ(valueOf(ini, "MaxResults"), " 250");
-  EXPECT_EQ(valueOf(ini, "UseHover"), " 2");
-  EXPECT_EQ(valueOf(ini, "DisableSpeech"), " 0");
+  EXPECT_EQ(finder.savedSetting("SortType"), " 0");
+  EXPECT_EQ(finder.savedSetting("MaxResults"), " 250");
+  EXPECT_EQ(finder.savedSetting("UseHover"), " 2");
+  EXPECT_EQ(finder.savedSetting("DisableSpeech"), " 0");
 }
 
 TEST(FinderKeyboard, CtrlWHidesTheToolbarCtrlAReplacesTheTermAndEscSaysGoodbye) {
@@ -94,7 +87,7 @@ TEST(FinderKeyboard, CtrlWHidesTheToolbarCtrlAReplacesTheTermAndEscSaysGoodbye) 
   std::vector<std::string> said = finder.audioLog();
   ASSERT_FALSE(said.empty());
   EXPECT_EQ(said.back(), "Speak 2 Exiting Findaro");
-  EXPECT_EQ(valueOf(finder.settingsFile(), "ShowToolbar"), " 0");
+  EXPECT_EQ(finder.savedSetting("ShowToolbar"), " 0");
 }
 
 namespace {

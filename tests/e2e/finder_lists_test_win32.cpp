@@ -17,13 +17,6 @@ void pressTimes(WORD key, int times, bool extended = false) {
   for (int i = 0; i < times; ++i) pressKey(key, extended);
 }
 
-std::string iniValue(const std::string& ini, const std::string& key) {
-  size_t at = ini.find("\n" + key + "=");
-  if (at == std::string::npos) return "<missing>";
-  size_t start = at + key.size() + 2;
-  return ini.substr(start, ini.find('\r', start) - start);
-}
-
 bool saidInOrder(const std::vector<std::string>& said, const std::string& first, const std::string& second) {
   auto a = std::find(said.begin(), said.end(), first);
   return a != said.end() && std::find(a, said.end(), second) != said.end();
@@ -61,7 +54,7 @@ TEST(FinderLists, F2ListsTheActionsSpaceRunsARowAndTheNextStartKeepsTheListsTitl
     EXPECT_EQ(listSelectedRow(list), 25);
     EXPECT_EQ(listRowCount(list), 34);
     ASSERT_TRUE(finder.close());
-    EXPECT_EQ(iniValue(finder.settingsFile(), "SearchType"), " 6");
+    EXPECT_EQ(finder.savedSetting("SearchType"), " 6");
   }
   // The saved results come back under the list's titles until Esc.
   FinderSession again(folder);
@@ -77,7 +70,7 @@ TEST(FinderLists, F2ListsTheActionsSpaceRunsARowAndTheNextStartKeepsTheListsTitl
   ASSERT_TRUE(waitUntil([&] { return listColumnTitle(list, 1).find(L"Name  (2)") != std::wstring::npos; }, 10s))
       << narrow(listColumnTitle(list, 1));
   ASSERT_TRUE(again.close());
-  EXPECT_EQ(iniValue(again.settingsFile(), "SearchType"), " 1");
+  EXPECT_EQ(again.savedSetting("SearchType"), " 1");
 }
 
 TEST(FinderLists, F1ListsTheSettingsSpaceChangesOneInPlaceAndEscReturns) {
@@ -112,9 +105,8 @@ TEST(FinderLists, F1ListsTheSettingsSpaceChangesOneInPlaceAndEscReturns) {
   ASSERT_TRUE(waitUntil([&] { return listRowCount(list) == 2; }, 10s));
   EXPECT_EQ(listCellText(list, 1, 1), L"kept.txt");
   ASSERT_TRUE(finder.close());
-  std::string ini = finder.settingsFile();
-  EXPECT_EQ(iniValue(ini, "SortType"), " 0");
-  EXPECT_EQ(iniValue(ini, "SearchType"), " 1");
+  EXPECT_EQ(finder.savedSetting("SortType"), " 0");
+  EXPECT_EQ(finder.savedSetting("SearchType"), " 1");
 }
 
 TEST(FinderLists, CtrlYCyclesTheColoursAndTheLastStepIsSaved) {
@@ -135,9 +127,8 @@ TEST(FinderLists, CtrlYCyclesTheColoursAndTheLastStepIsSaved) {
     EXPECT_TRUE(waitUntil([&] { return colours() == step; }, 10s)) << step.first << " on " << step.second;
   }
   ASSERT_TRUE(finder.close());
-  std::string ini = finder.settingsFile();
-  EXPECT_EQ(iniValue(ini, "FG"), " 0");
-  EXPECT_EQ(iniValue(ini, "BG"), " 16777215");
+  EXPECT_EQ(finder.savedSetting("FG"), " 0");
+  EXPECT_EQ(finder.savedSetting("BG"), " 16777215");
 }
 
 TEST(FinderLists, TheContextMenuKeyInTheSearchBoxShowsTheSettingsListUnannounced) {
@@ -153,5 +144,5 @@ TEST(FinderLists, TheContextMenuKeyInTheSearchBoxShowsTheSettingsListUnannounced
   ASSERT_TRUE(finder.waitToSay("1 Hide Toolbar Text - Ctrl+B  - OFF"));
   EXPECT_FALSE(finder.saidSomething("Opening Settings List"));
   ASSERT_TRUE(finder.close());
-  EXPECT_EQ(iniValue(finder.settingsFile(), "SearchType"), " 5");
+  EXPECT_EQ(finder.savedSetting("SearchType"), " 5");
 }

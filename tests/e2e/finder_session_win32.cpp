@@ -13,6 +13,14 @@ bool FinderSession::start() {
   return waitUntil([this] { return GetDlgItem(window_, 500) != nullptr; }, 10s);
 }
 
+std::string FinderSession::savedSetting(const std::string& key) const {
+  std::string ini = "\n" + settingsFile();
+  size_t at = ini.find("\n" + key + "=");
+  if (at == std::string::npos) return "<missing>";
+  size_t start = at + key.size() + 2;
+  return ini.substr(start, ini.find('\r', start) - start);
+}
+
 bool FinderSession::said(const std::string& line) const {
   for (const std::string& l : audioLog())
     if (l == line) return true;

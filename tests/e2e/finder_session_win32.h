@@ -37,6 +37,8 @@ class FinderSession {
   bool saidSomething(const std::string& piece) const;
   bool waitToSay(const std::string& piece, std::chrono::milliseconds limit = 30s) const;
   std::string settingsFile() const { return readFile(folder_.file(L"findaro.ini")); }
+  // One value of the saved settings, as written after the equals sign; "<missing>" without it.
+  std::string savedSetting(const std::string& key) const;
   // How many lines of the audio log hold the text.
   int timesSaid(const std::string& piece) const;
   // Clicks a row of the results list, which takes the focus and selects the row
