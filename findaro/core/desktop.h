@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/page_memory.h"
+#include "findaro/search/date_key.h"
 
 namespace findaro {
 
@@ -35,6 +36,8 @@ class Desktop {
   virtual std::string ansiToUtf8(const std::string& bytes) = 0;
   // Lower-casing as the system does it, for any letter.
   virtual std::string lowerCase(const std::string& text) = 0;
+  // The user's short-date and time forms, which the search client writes dates in.
+  virtual DateFormat dateFormat() = 0;
 
   virtual void beep(int hertz, int milliseconds) = 0;
   // One synthesized key event (virtual key, scan code, flags).

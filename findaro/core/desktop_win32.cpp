@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "common/files_win32.h"
 #include "common/handles_win32.h"
@@ -59,6 +60,32 @@ std::string Win32Desktop::lowerCase(const std::string& text) {
   std::wstring wide = toWide(text);
   if (!wide.empty()) CharLowerBuffW(wide.data(), static_cast<DWORD>(wide.size()));
   return common::fromWide(wide);
+}
+
+namespace {
+
+// One locale text of the user's; empty when the system has none.
+std::string userLocaleText(LCTYPE type) {
+  wchar_t buffer[128] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, static_cast<int>(std::size(buffer))) <= 0) return {};
+  return common::fromWide(buffer);
+}
+
+}  // namespace
+
+DateFormat Win32Desktop::dateFormat() {
+  DateFormat format;
+  if (std::string date = userLocaleText(LOCALE_SSHORTDATE); !date.empty()) format.shortDate = date;
+  if (std::string time = userLocaleText(LOCALE_STIMEFORMAT); !time.empty()) format.time = time;
+  // A 24-hour locale may have no AM/PM words at all.
+  format.am = userLocaleText(LOCALE_S1159);
+  format.pm = userLocaleText(LOCALE_S2359);
+  DWORD yearMax = 0;
+  if (GetCalendarInfoEx(LOCALE_NAME_USER_DEFAULT, CAL_GREGORIAN, nullptr, CAL_ITWODIGITYEARMAX | CAL_RETURN_NUMBER,
+                        nullptr, 0, &yearMax) > 0 &&
+      yearMax >= 100 && yearMax <= 9999)
+    format.twoDigitYearMax = static_cast<int>(yearMax);
+  return format;
 }
 
 void Win32Desktop::beep(int hertz, int milliseconds) {

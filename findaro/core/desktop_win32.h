@@ -21,6 +21,7 @@ class Win32Desktop : public Desktop {
   bool deleteFile(const std::string& path) override;
   std::string ansiToUtf8(const std::string& bytes) override;
   std::string lowerCase(const std::string& text) override;
+  DateFormat dateFormat() override;
   void beep(int hertz, int milliseconds) override;
   void sendKey(int virtualKey, int scanCode, int flags) override;
   void setClipboardText(const std::string& text) override;

@@ -98,7 +98,8 @@ void runSearch(Finder& finder) {
 
   before.resultsFile = desktop.readFile(kResultsFile);
   long long start = desktop.counter();
-  ProcessOutcome outcome = desktop.runHidden("CMD /C es " + finder.engineArguments);
+  // Delayed expansion off whatever the system's setting, so that no !name! is read.
+  ProcessOutcome outcome = desktop.runHidden("CMD /V:OFF /C es " + finder.engineArguments);
   long long ran = desktop.counter();
   std::string failure = searchFailureMessage(outcome);
   if (!failure.empty()) {

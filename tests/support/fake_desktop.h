@@ -57,6 +57,7 @@ class FakeDesktop : public findaro::Desktop {
     }
     return common::utf16ToUtf8(units);
   }
+  findaro::DateFormat dateFormat() override { return dates; }
   void beep(int hertz, int milliseconds) override { beeps.emplace_back(hertz, milliseconds); }
   void sendKey(int virtualKey, int scanCode, int flags) override { keys.push_back({virtualKey, scanCode, flags}); }
   void setClipboardText(const std::string& text) override { clipboard = text; }
@@ -73,6 +74,7 @@ class FakeDesktop : public findaro::Desktop {
   long long counterFrequency() override { return 1000; }
 
   std::map<std::string, std::string> files;
+  findaro::DateFormat dates;  // the United States forms unless a test says otherwise
   bool failWrites = false;
   std::vector<std::pair<int, int>> beeps;
   std::vector<KeyEvent> keys;
