@@ -4,7 +4,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PRESETS := native win32 win64
 
-.PHONY: all setup build native win32 win64 unit e2e test run bench clean
+.PHONY: all setup build native win32 win64 unit e2e test run bench fuzz clean
 
 all: build
 
@@ -23,12 +23,20 @@ unit: native
 e2e: win64
 	@scripts/e2e
 
-# Native unit tests, both Windows builds, then the end-to-end tests under Wine.
+# Native unit tests, the replay of the fuzzing inputs, both Windows builds, then
+# the end-to-end tests under Wine.
 test: build
 	@scripts/test-summary
 
 run: win64
 	@scripts/run
+
+# Every fuzzing harness for FUZZ_SECONDS (60 by default) with libFuzzer,
+# AddressSanitizer and UBSan; findings go to build/fuzz/findings/.
+fuzz: setup
+	@test -f build/fuzz/CMakeCache.txt || cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@scripts/fuzz
 
 bench: native
 	@if [ -x build/native/benchmarks ]; then build/native/benchmarks; \

@@ -200,6 +200,7 @@ class Cleaner {
 
 // Where the line from `from` ends: at its LF, or at the CR of its CR LF.
 size_t findLineEnd(std::string_view text, size_t from, size_t end) {
+  if (from >= end) return end;  // an empty text may have no buffer at all
   const void* hit = std::memchr(text.data() + from, '\n', end - from);
   if (!hit) return end;
   size_t at = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
