@@ -29,7 +29,8 @@ const std::array<char, 256> kUnchanged = [] {
 }();
 
 
-// Bytes that need a decision of their own; every other byte is copied lower-cased.
+// Bytes that need a decision of their own; every other byte is copied, lower-cased
+// in the path.
 constexpr unsigned char kPlain = 0;
 constexpr unsigned char kSpecial = 1;
 const std::array<unsigned char, 256> kByteKind = [] {

@@ -25,7 +25,10 @@ TEST(FinderOutsideInput, TheClientReceivesTermsAndExclusionsAsTheyStand) {
   CreateDirectoryW(tree.c_str(), nullptr);
   writeFile(tree + L"\\texas.txt", "x");
   // Line ends of every kind; an ampersand, angle brackets, a caret before a bar,
-  // percents and exclamation marks that the interpreter would read.
+  // percents and exclamation marks that the interpreter would read. Wine's
+  // interpreter reads carets before variables (Windows' reads variables first),
+  // so a defined one such as %PATH% is expanded there whatever the escaping; the
+  // unit tests hold that case to the Windows rules.
   writeFile(folder.file(L"exclusion.txt"),
             "c:\\R&D\\\r\nc:\\x<y>\\\nc:\\p^|q\\\rc:\\100%\\\r\n%nosuchname%\r\nc:\\!path!\\");
   // Words the stand-in reads as: "texas", not "path!", not "big", not "(c)", not
