@@ -135,3 +135,11 @@ TEST(ResultRecords, LengthsStayWithinCapacitiesForAnyBytes) {
   records.assign({r});
   EXPECT_EQ(records.at(1).DateText.size(), 4 * kDateTextCapacity);
 }
+
+TEST(ResultRecords, DateFormsOfOtherLocalesAndTwoDigitYearsGiveKeys) {
+  // Without the system's forms at hand (records given whole), the United States
+  // order is taken, and a four-digit year first still reads year first.
+  EXPECT_EQ(key("2025. 3. 1. 9:15:00"), "2025/03/01 09:15:00");
+  EXPECT_EQ(key("1/3/25 9:15 PM"), "2025/01/03 21:15");
+  EXPECT_EQ(key("6/1/2025 9:15:00\xE2\x80\xAFPM"), "2025/06/01 21:15:00");
+}
