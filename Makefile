@@ -4,7 +4,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PRESETS := native win32 win64
 
-.PHONY: all setup build native win32 win64 unit e2e test run bench dist clean
+.PHONY: all setup build native win32 win64 unit e2e test run bench dist fuzz clean
 
 all: build
 
@@ -23,7 +23,8 @@ unit: native
 e2e: win64
 	@scripts/e2e
 
-# Native unit tests, both Windows builds, the end-to-end tests and the installers under Wine.
+# Native unit tests, the replay of the fuzzing inputs, both Windows builds, then
+# the end-to-end tests and the installers under Wine.
 test: build
 	@scripts/test-summary
 
@@ -33,6 +34,13 @@ run: win64
 # For users: a portable zip and a per-user MSI of each Windows build, in build/dist/.
 dist: win32 win64
 	@scripts/dist
+
+# Every fuzzing harness for FUZZ_SECONDS (60 by default) with libFuzzer,
+# AddressSanitizer and UBSan; findings go to build/fuzz/findings/.
+fuzz: setup
+	@test -f build/fuzz/CMakeCache.txt || cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@scripts/fuzz
 
 bench: native
 	@if [ -x build/native/benchmarks ]; then build/native/benchmarks; \

@@ -23,3 +23,20 @@ if(benchmark_FOUND AND BENCH_SOURCES)
   target_link_libraries(benchmarks PRIVATE findaro_behaviour benchmark::benchmark)
   target_compile_options(benchmarks PRIVATE -O2)
 endif()
+
+# The fuzzing harnesses as plain programs that replay their committed inputs
+# (tests/fuzz/corpus and tests/fuzz/regressions), so that `make test` keeps every
+# input that ever failed passing without a fuzzing run. They and a copy of the
+# behaviour they test are built with gcc's AddressSanitizer and UBSan, so that a
+# memory or undefined-behaviour finding stays found too.
+set(REPLAY_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+add_library(replay_behaviour STATIC EXCLUDE_FROM_ALL ${COMMON_PORTABLE} ${FINDARO_PORTABLE} ${MAGNORA_PORTABLE}
+            ${STANDIN_PORTABLE})
+target_include_directories(replay_behaviour PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(replay_behaviour PUBLIC ${REPLAY_SANITIZERS})
+target_link_options(replay_behaviour PUBLIC ${REPLAY_SANITIZERS})
+include(${CMAKE_SOURCE_DIR}/cmake/fuzz_harnesses.cmake)
+set(FUZZ_BEHAVIOUR_LIBS replay_behaviour)
+foreach(name IN LISTS FUZZ_HARNESS_NAMES)
+  add_fuzz_harness(replay_${name} ${name} ${CMAKE_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+endforeach()

@@ -53,6 +53,19 @@ std::vector<std::string> split(std::string_view text, std::string_view separator
   return pieces;
 }
 
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  lines.emplace_back(text.substr(start));
+  return lines;
+}
+
 bool startsWith(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -202,16 +215,23 @@ std::string truncateUtf16Units(std::string_view utf8, size_t maxUnits) {
 
 size_t utf8Characters(std::string_view text) {
   size_t count = 0;
-  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) ++i;
+    else decodeOne(text, i);
+    ++count;
+  }
   return count;
 }
 
 size_t utf8BytesForCharacters(std::string_view text, size_t maxCharacters) {
   if (text.size() <= maxCharacters) return text.size();
   size_t characters = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+  size_t i = 0;
+  while (i < text.size()) {
     if (characters == maxCharacters) return i;
+    if (static_cast<unsigned char>(text[i]) < 0x80) ++i;
+    else decodeOne(text, i);
     ++characters;
   }
   return text.size();

@@ -16,6 +16,9 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
 // n separators give n + 1 pieces; empty pieces are kept.
 std::vector<std::string> split(std::string_view text, std::string_view separator);
 
+// Lines ended by CR LF, LF or a lone CR; n line ends give n + 1 lines.
+std::vector<std::string> splitLines(std::string_view text);
+
 bool startsWith(std::string_view text, std::string_view prefix);
 bool endsWith(std::string_view text, std::string_view suffix);
 
@@ -34,8 +37,10 @@ bool isValidUtf8(std::string_view text);
 // the Windows side counts.
 size_t utf16Length(std::string_view utf8);
 
-// Characters (code points) of UTF-8 text, and how many bytes its first
-// maxCharacters characters take: a field cut there never cuts a character in half.
+// Characters of UTF-8 text, and how many bytes its first maxCharacters characters
+// take: a field cut there never cuts a character in half. A byte that is not part
+// of a well-formed sequence counts as one character, so no text ever takes more
+// than four bytes a character, whatever its bytes.
 size_t utf8Characters(std::string_view text);
 size_t utf8BytesForCharacters(std::string_view text, size_t maxCharacters);
 

@@ -7,14 +7,6 @@
 namespace magnora {
 namespace {
 
-std::string trimLineEndsAndBlanks(std::string_view text) {
-  const char* edges = " \r\n";
-  size_t begin = text.find_first_not_of(edges);
-  if (begin == std::string_view::npos) return {};
-  size_t end = text.find_last_not_of(edges);
-  return std::string(text.substr(begin, end - begin + 1));
-}
-
 void copyFromTarget(Bar& bar) {
   sendChord(bar.system, {vk::kControl}, 'C');
   bar.system.sleep(kCopyWait);
@@ -23,15 +15,15 @@ void copyFromTarget(Bar& bar) {
 }  // namespace
 
 std::string cleanText(std::string_view text) {
-  std::string result = trimLineEndsAndBlanks(text);
-  std::vector<std::string> lines = common::split(result, "\r\n");
-  result.clear();
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) result += "\r\n";
-    result += common::trimBlanks(lines[i]);
+  // Pages copied from some programs end their lines with LF or CR alone.
+  std::string result;
+  for (const std::string& line : common::splitLines(text)) {
+    std::string trimmed = common::trimBlanks(line);
+    if (trimmed.empty()) continue;
+    if (!result.empty()) result += "\r\n";
+    result += trimmed;
   }
-  while (result.find("\r\n\r\n") != std::string::npos) result = common::replaceAll(result, "\r\n\r\n", "\r\n");
-  return trimLineEndsAndBlanks(result);
+  return result;
 }
 
 void copyPageOrSelection(Bar& bar) {

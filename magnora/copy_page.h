@@ -11,7 +11,8 @@ namespace magnora {
 
 constexpr const char* kViewerFile = "..\\temp\\viewer.txt";
 
-// No empty lines, no blanks at either end of a line or of the whole text.
+// No empty lines, no blanks at either end of a line or of the whole text; lines
+// end with CR LF, whatever ended them before.
 std::string cleanText(std::string_view text);
 
 void copyPageOrSelection(Bar& bar);

@@ -3,6 +3,8 @@
 // case, and which characters count as letters.
 #include <string>
 
+#include "findaro/search/date_key.h"
+
 namespace findaro {
 
 class Locale {
@@ -16,6 +18,8 @@ class Locale {
   // For one character, given as UTF-8.
   virtual bool isUpperCase(const std::string& character) = 0;
   virtual bool isLetterOrDigit(const std::string& character) = 0;
+  // The user's short-date and time forms, which the search client writes dates in.
+  virtual DateFormat dateFormat() = 0;
 };
 
 }  // namespace findaro

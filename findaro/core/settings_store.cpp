@@ -93,6 +93,20 @@ int readInt(const ProfileText& file, const NumberKey& key) {
   return common::readNumber(readText(file, key.name, key.defaultText));
 }
 
+// The text of a value as it is written: one that the reader would change (cut at
+// a NUL, split at a line break, trimmed of blanks, stripped of enclosing quotes)
+// is changed or quoted here so that it reads back as it stands.
+std::string profileValueText(std::string_view value) {
+  std::string text(value.substr(0, value.find('\0')));
+  // A line break inside a value would end its line early and lose the rest.
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  if (text.empty()) return text;
+  auto changesAtTheEnd = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; };
+  if (changesAtTheEnd(text.front()) || changesAtTheEnd(text.back())) return '"' + text + '"';
+  return text;
+}
+
 void readNumberKeys(Settings& settings, const ProfileText& file) {
   for (const TextKey& key : kTextKeys)
     settings.*key.field = common::truncateUtf16Units(readText(file, key.name, key.defaultText), key.capacity);
@@ -138,6 +152,9 @@ ProfileText ProfileText::parse(std::string_view text) {
   ProfileText result;
   std::string section;
   bool inSection = false;
+  // A section pasted in a second time is not read: the profile reader stops at the
+  // first section of a name.
+  std::vector<std::string> sectionsSeen;
   size_t pos = 0;
   while (pos <= text.size()) {
     size_t end = text.find_first_of("\r\n", pos);
@@ -153,10 +170,15 @@ ProfileText ProfileText::parse(std::string_view text) {
       size_t close = line.find(']');
       section = trimProfileBlanks(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
       inSection = true;
+      for (const std::string& seen : sectionsSeen)
+        if (common::equalsIgnoreAsciiCase(seen, section)) inSection = false;
+      if (inSection) sectionsSeen.push_back(section);
     } else if (inSection) {
       size_t equals = line.find('=');
       if (equals != std::string::npos) {
-        std::string value = trimProfileBlanks(line.substr(equals + 1));
+        // A value ends at a NUL, as it does in the profile reader's buffer.
+        std::string_view raw = std::string_view(line).substr(equals + 1);
+        std::string value = trimProfileBlanks(raw.substr(0, raw.find('\0')));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
           value = value.substr(1, value.size() - 2);
         result.entries_.push_back(
@@ -178,12 +200,17 @@ std::optional<std::string> ProfileText::value(std::string_view section, std::str
 
 std::string decodeSettingsBytes(std::string_view bytes,
                                 const std::function<std::string(const std::string&)>& ansiToUtf8) {
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-      static_cast<unsigned char>(bytes[1]) == 0xFE) {
+  auto byteAt = [&bytes](size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(bytes[i])); };
+  bool littleEndian = bytes.size() >= 2 && byteAt(0) == 0xFF && byteAt(1) == 0xFE;
+  bool bigEndian = bytes.size() >= 2 && byteAt(0) == 0xFE && byteAt(1) == 0xFF;
+  if (littleEndian || bigEndian) {
     std::u16string units;
-    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-      units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    units.reserve(bytes.size() / 2);
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+      unsigned low = byteAt(littleEndian ? i : i + 1);
+      unsigned high = byteAt(littleEndian ? i + 1 : i);
+      units += static_cast<char16_t>(low | (high << 8));
+    }
     return common::utf16ToUtf8(units);
   }
   if (common::startsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
@@ -216,9 +243,7 @@ std::string settingsFileText(const Settings& settings) {
     text += "\r\n";
   };
   for (const NumberKey& k : kPlacementKeys) line(k.name, common::formatNumber(settings.*k.field));
-  // A line break inside a value would end its line early and lose the rest.
-  for (const TextKey& k : kTextKeys)
-    line(k.name, common::replaceAll(common::replaceAll(settings.*k.field, "\r", " "), "\n", " "));
+  for (const TextKey& k : kTextKeys) line(k.name, profileValueText(settings.*k.field));
   for (const NumberKey& k : kNumberKeys) line(k.name, common::formatNumber(settings.*k.field));
   return text;
 }

@@ -14,8 +14,9 @@ namespace findaro {
 struct Finder;
 
 // The parsed text of a settings file, answering as the profile reader does:
-// section and key names without regard to case, values without surrounding blanks
-// or quotes, at most 259 characters (a 260-character buffer).
+// section and key names without regard to case, only the first section of a name,
+// values up to a NUL, without surrounding blanks or quotes, at most 259 characters
+// (a 260-character buffer).
 class ProfileText {
  public:
   static ProfileText parse(std::string_view text);
@@ -30,8 +31,8 @@ class ProfileText {
   std::vector<Entry> entries_;
 };
 
-// The file's bytes as UTF-8 text: UTF-16 with its byte-order mark, UTF-8 (a mark is
-// skipped), or else the system's ANSI code page.
+// The file's bytes as UTF-8 text: UTF-16 of either byte order with its byte-order
+// mark, UTF-8 (a mark is skipped), or else the system's ANSI code page.
 std::string decodeSettingsBytes(std::string_view bytes,
                                 const std::function<std::string(const std::string&)>& ansiToUtf8);
 
@@ -43,6 +44,8 @@ const std::vector<std::string>& savedKeyOrder();
 void readSettings(Settings& settings, const ProfileText& file);
 
 // The whole saved file: "[All]" and one "Key=Value" line per key, CR LF after each.
+// A text value that begins or ends with a blank or a quote is written in double
+// quotes, so that it reads back exactly.
 std::string settingsFileText(const Settings& settings);
 
 // Mode "get" reads the file and applies the saved size and position to the main

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 #include "common/wide_win32.h"
 
 namespace findaro {
@@ -45,6 +47,32 @@ std::string Win32Locale::lowerCase(const std::string& text) {
 bool Win32Locale::isUpperCase(const std::string& character) {
   std::wstring wide = toWide(character);
   return wide.size() == 1 && IsCharUpperW(wide[0]);
+}
+
+namespace {
+
+// One locale text of the user's; empty when the system has none.
+std::string userLocaleText(LCTYPE type) {
+  wchar_t buffer[128] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, static_cast<int>(std::size(buffer))) <= 0) return {};
+  return common::fromWide(buffer);
+}
+
+}  // namespace
+
+DateFormat Win32Locale::dateFormat() {
+  DateFormat format;
+  if (std::string date = userLocaleText(LOCALE_SSHORTDATE); !date.empty()) format.shortDate = date;
+  if (std::string time = userLocaleText(LOCALE_STIMEFORMAT); !time.empty()) format.time = time;
+  // A 24-hour locale may have no AM/PM words at all.
+  format.am = userLocaleText(LOCALE_S1159);
+  format.pm = userLocaleText(LOCALE_S2359);
+  DWORD yearMax = 0;
+  if (GetCalendarInfoEx(LOCALE_NAME_USER_DEFAULT, CAL_GREGORIAN, nullptr, CAL_ITWODIGITYEARMAX | CAL_RETURN_NUMBER,
+                        nullptr, 0, &yearMax) > 0 &&
+      yearMax >= 100 && yearMax <= 9999)
+    format.twoDigitYearMax = static_cast<int>(yearMax);
+  return format;
 }
 
 bool Win32Locale::isLetterOrDigit(const std::string& character) {

@@ -37,6 +37,7 @@ class Win32Locale : public Locale {
   std::string lowerCase(const std::string& text) override;
   bool isUpperCase(const std::string& character) override;
   bool isLetterOrDigit(const std::string& character) override;
+  DateFormat dateFormat() override;
 };
 
 }  // namespace findaro

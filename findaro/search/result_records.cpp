@@ -9,25 +9,9 @@
 namespace findaro {
 namespace {
 
-
 void appendTwo(std::string& out, unsigned value) {
   out += static_cast<char>('0' + value / 10 % 10);
   out += static_cast<char>('0' + value % 10);
-}
-
-bool readDigits(std::string_view text, size_t& i, unsigned& value, int& digits) {
-  value = 0;
-  digits = 0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 6) {
-    value = value * 10 + static_cast<unsigned>(text[i] - '0');
-    ++i;
-    ++digits;
-  }
-  return digits > 0;
-}
-
-void skipBlanks(std::string_view text, size_t& i) {
-  while (i < text.size() && text[i] == ' ') ++i;
 }
 
 // An order-keeping 64-bit key from eight bytes of a text, from an offset on.
@@ -245,61 +229,6 @@ void ResultRecords::sortByColumn(int column, bool descending) {
   }
   if (descending) std::reverse(order.begin(), order.end());
   order_ = std::move(order);
-}
-
-bool parseDateKey(std::string_view text, uint64_t& key, bool& hasSeconds, bool& hasTime) {
-  size_t i = 0;
-  skipBlanks(text, i);
-  unsigned a, b, c;
-  int da, db, dc;
-  auto separator = [&text](size_t at) { return at < text.size() && (text[at] == '/' || text[at] == '-' || text[at] == '.'); };
-  if (!readDigits(text, i, a, da) || !separator(i)) return false;
-  ++i;
-  if (!readDigits(text, i, b, db) || !separator(i)) return false;
-  ++i;
-  if (!readDigits(text, i, c, dc)) return false;
-  unsigned year, month, day;
-  if (da == 4) {
-    year = a, month = b, day = c;
-  } else if (dc == 4) {
-    year = c;
-    // Month first, as the client writes it; a first number above 12 can only be a day.
-    if (a > 12 && b <= 12) day = a, month = b;
-    else month = a, day = b;
-  } else {
-    return false;
-  }
-  if (month < 1 || month > 12 || day < 1 || day > 31) return false;
-  unsigned hour = 0, minute = 0, second = 0;
-  hasSeconds = false;
-  hasTime = false;
-  if (i < text.size() && (text[i] == 't' || text[i] == 'T')) ++i;
-  skipBlanks(text, i);
-  int digits;
-  if (i < text.size() && readDigits(text, i, hour, digits)) {
-    if (i >= text.size() || text[i] != ':') return false;
-    ++i;
-    if (!readDigits(text, i, minute, digits)) return false;
-    if (i < text.size() && text[i] == ':') {
-      ++i;
-      if (!readDigits(text, i, second, digits)) return false;
-      hasSeconds = true;
-    }
-    hasTime = true;
-    skipBlanks(text, i);
-    if (i + 1 < text.size() && (text[i] == 'a' || text[i] == 'p' || text[i] == 'A' || text[i] == 'P') &&
-        (text[i + 1] == 'm' || text[i + 1] == 'M')) {
-      bool pm = text[i] == 'p' || text[i] == 'P';
-      if (hour < 1 || hour > 12) return false;
-      hour = hour % 12 + (pm ? 12 : 0);
-      i += 2;
-    }
-    if (hour > 23 || minute > 59 || second > 59) return false;
-  }
-  skipBlanks(text, i);
-  if (i != text.size()) return false;
-  key = ((((static_cast<uint64_t>(year) * 100 + month) * 100 + day) * 100 + hour) * 100 + minute) * 100 + second;
-  return true;
 }
 
 std::string literalDateKey(std::string_view dateText) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/page_memory.h"
+#include "findaro/search/date_key.h"
 
 namespace findaro {
 
@@ -70,6 +71,10 @@ struct PackedRecord {
   }
 };
 static_assert(sizeof(PackedRecord) == 40, "a record stays small: a million of them are routine");
+// A character takes at most four bytes (a stray byte counts as one character), so
+// a field cut at its capacity always fits its length.
+static_assert(4 * kSizeTextCapacity <= UINT8_MAX && 4 * kDateTextCapacity <= UINT8_MAX, "8-bit lengths");
+static_assert(4 * kNameCapacity <= UINT16_MAX && 4 * kFolderCapacity <= UINT16_MAX, "16-bit lengths");
 
 using PackedRecords = std::vector<PackedRecord, common::PageAllocator<PackedRecord>>;
 
@@ -129,10 +134,6 @@ class ResultRecords {
   std::vector<uint32_t, common::PageAllocator<uint32_t>> order_;
 };
 
-// The date key as a number, from the date text the client wrote: every form it
-// writes (MM/DD/YYYY HH:MM, M/D/YYYY H:MM:SS AM or PM, YYYY-MM-DD) is read;
-// false when the text is not a date.
-bool parseDateKey(std::string_view dateText, uint64_t& key, bool& hasSeconds, bool& hasTime);
 // The date key as the older reader made it from the text alone: the last 4
 // characters of the first word, "/", its first 5 characters, " ", the second word.
 std::string literalDateKey(std::string_view dateText);

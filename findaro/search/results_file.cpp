@@ -22,9 +22,15 @@ const std::array<char, 256> kAsciiLower = [] {
   for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   return table;
 }();
+const std::array<char, 256> kUnchanged = [] {
+  std::array<char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c);
+  return table;
+}();
 
 
-// Bytes that need a decision of their own; every other byte is copied lower-cased.
+// Bytes that need a decision of their own; every other byte is copied, lower-cased
+// in the path.
 constexpr unsigned char kPlain = 0;
 constexpr unsigned char kSpecial = 1;
 const std::array<unsigned char, 256> kByteKind = [] {
@@ -32,6 +38,7 @@ const std::array<unsigned char, 256> kByteKind = [] {
   kinds['"'] = kSpecial;
   kinds[','] = kSpecial;
   kinds['\r'] = kSpecial;
+  kinds['\n'] = kSpecial;
   for (int c = 0x80; c < 256; ++c) kinds[c] = kSpecial;
   return kinds;
 }();
@@ -69,9 +76,10 @@ Columns columnsFromHeader(std::string_view header) {
   return c;
 }
 
-// Cleans the text in place, one line at a time: lower case, no double quotes,
-// fields split at commas outside quotes. Writing never passes reading, except when
-// lower-casing makes a letter longer; then the rest is written to a copy.
+// Cleans the text in place, one line at a time: the path in lower case, no double
+// quotes, no stray carriage returns, fields split at commas outside quotes. Writing
+// never passes reading, except when lower-casing makes a letter longer; then the
+// rest is written to a copy.
 class Cleaner {
  public:
   Cleaner(common::PageBuffer& source, const ResultsFileRules& rules) : source_(source), rules_(rules) {}
@@ -84,16 +92,19 @@ class Cleaner {
     size_t begin = 0;
   };
 
-  // Cleans the line that starts at from (it ends at the next CR LF, or at end)
-  // and writes only the fields up to lastField; returns where the line ends.
-  size_t clean(size_t from, size_t end, int lastField, Line& line) {
+  // Cleans the line that starts at from (it ends at the next LF or CR LF, or at
+  // end) and writes only the fields up to lastField, lower-casing only the field
+  // lowerField; returns where the line ends. Windows names hold no line breaks, so
+  // a quote cannot carry one into a field.
+  size_t clean(size_t from, size_t end, int lastField, int lowerField, Line& line) {
     const size_t to = end;
     if (!inPlace_) reserve(to - from);
     line.begin = written_;
     line.start[0] = written_;
     int field = 0;
     size_t writing = lastField >= 0 ? 1 : 0;  // fields past the last one used are not kept
-    size_t quotes = 0;
+    const char* lower = lowerField == 0 ? kAsciiLower.data() : kUnchanged.data();
+    size_t dropped = 0;  // quotes and stray carriage returns
     bool quoted = false;
     char* out = target();
     size_t w = written_;
@@ -103,21 +114,21 @@ class Cleaner {
       unsigned char c = in[i];
       if (kByteKind[c] == kPlain) {
         // Writing one byte more than is kept costs nothing: the next write covers it.
-        out[w] = kAsciiLower[c];
+        out[w] = lower[c];
         w += writing;
         ++i;
         continue;
       }
       if (c == '"') {
         quoted = !quoted;
-        ++quotes;
+        ++dropped;
         ++i;
         continue;
       }
+      if (c == '\n') break;
       if (c == '\r') {
         if (i + 1 < to && in[i + 1] == '\n') break;
-        out[w] = '\r';
-        w += writing;
+        ++dropped;
         ++i;
         continue;
       }
@@ -132,13 +143,14 @@ class Cleaner {
         ++field;
         if (field < kMaxFields) line.start[field] = w;
         writing = field <= lastField ? 1 : 0;
+        lower = field == lowerField ? kAsciiLower.data() : kUnchanged.data();
         continue;
       }
       size_t j = i;
       while (j < to && in[j] >= 0x80) ++j;
       if (writing) {
         std::string_view run(source_.data() + i, j - i);
-        std::string lowered = rules_.lowerCase ? rules_.lowerCase(run) : std::string(run);
+        std::string lowered = rules_.lowerCase && field == lowerField ? rules_.lowerCase(run) : std::string(run);
         written_ = w;
         if (inPlace_ && w + lowered.size() > j) switchToCopy(lowered.size() + (to - j));
         if (!inPlace_) reserve(lowered.size() + (to - j));
@@ -150,7 +162,7 @@ class Cleaner {
     }
     if (field < kMaxFields) line.end[field] = w;
     line.fields = std::min(field + 1, kMaxFields);
-    line.empty = quotes == i - from;
+    line.empty = dropped == i - from;
     written_ = w;
     return i;
   }
@@ -187,15 +199,27 @@ class Cleaner {
   size_t written_ = 0;
 };
 
+// Where the line from `from` ends: at its LF, or at the CR of its CR LF.
 size_t findLineEnd(std::string_view text, size_t from, size_t end) {
-  while (from < end) {
-    const void* hit = std::memchr(text.data() + from, '\r', end - from);
-    if (!hit) return end;
-    size_t at = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
-    if (at + 1 < end && text[at + 1] == '\n') return at;
-    from = at + 1;
-  }
-  return end;
+  if (from >= end) return end;  // an empty text may have no buffer at all
+  const void* hit = std::memchr(text.data() + from, '\n', end - from);
+  if (!hit) return end;
+  size_t at = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
+  return at > from && text[at - 1] == '\r' ? at - 1 : at;
+}
+
+// Where the next line starts after a line that ends at `at`.
+size_t nextLine(std::string_view text, size_t at) { return at + (text[at] == '\r' ? 2 : 1); }
+
+bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// A field's place relative to the path's start, which the record keeps in 32
+// bits: a field too far away (only in a line of gigabytes) is left empty.
+bool relativeOffset(const char* field, const char* base, int32_t& offset) {
+  long long distance = static_cast<long long>(field - base);
+  if (distance < INT32_MIN || distance > INT32_MAX) return false;
+  offset = static_cast<int32_t>(distance);
+  return true;
 }
 
 // A field the line does not have is empty (at the line's start, so that every
@@ -225,7 +249,7 @@ std::string_view withoutFinalBackslash(std::string_view path) {
 }
 
 bool makeRecord(const char* data, const Cleaner::Line& line, const Columns& columns, const ResultsFileRules& rules,
-                PackedRecord& record) {
+                const DateReader& dates, PackedRecord& record) {
   std::string_view size = fieldOf(data, line, columns.size);
   std::string_view date = fieldOf(data, line, columns.date);
   std::string_view path = fieldOf(data, line, columns.path);
@@ -247,16 +271,18 @@ bool makeRecord(const char* data, const Cleaner::Line& line, const Columns& colu
   }
   size_t sizeLength = common::utf8BytesForCharacters(size, kSizeTextCapacity);
   size_t dateLength = common::utf8BytesForCharacters(date, kDateTextCapacity);
-  record.sizeOffset = static_cast<int32_t>(static_cast<long long>(size.data() - data) - static_cast<long long>(base));
+  if (!relativeOffset(size.data(), data + base, record.sizeOffset)) sizeLength = 0;
+  if (!relativeOffset(date.data(), data + base, record.dateOffset)) dateLength = 0;
   record.sizeLength = static_cast<uint8_t>(sizeLength);
-  record.dateOffset = static_cast<int32_t>(static_cast<long long>(date.data() - data) - static_cast<long long>(base));
   record.dateLength = static_cast<uint8_t>(dateLength);
   record.sizeValue = common::readNumber64(size.substr(0, sizeLength));
-  bool folder = columns.hasSize ? sizeLength == 0 : (!path.empty() && path.back() == '\\');
+  // A final backslash makes a folder whatever the size says: newer clients write
+  // folder sizes when the engine indexes them.
+  bool folder = (!path.empty() && path.back() == '\\') || (columns.hasSize && sizeLength == 0);
   record.flags = folder ? PackedRecord::kFolderFlag : 0;
   bool seconds = false;
   bool time = false;
-  if (parseDateKey(date.substr(0, dateLength), record.dateKey, seconds, time)) {
+  if (dates.read(date.substr(0, dateLength), record.dateKey, seconds, time)) {
     record.flags |= PackedRecord::kDateParsedFlag;
     if (seconds) record.flags |= PackedRecord::kSecondsFlag;
     if (time) record.flags |= PackedRecord::kTimeFlag;
@@ -270,6 +296,7 @@ ResultsFileRules rulesFor(Finder& finder) {
   rules.ignoreList = finder.settings.IgnoreList;
   rules.lowerCase = [&locale = finder.locale](std::string_view text) { return locale.lowerCase(std::string(text)); };
   rules.ansiToUtf8 = [&locale = finder.locale](const std::string& bytes) { return locale.ansiToUtf8(bytes); };
+  rules.dateFormat = finder.locale.dateFormat();
   return rules;
 }
 
@@ -284,12 +311,16 @@ ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& ru
   }
   std::string_view text = bytes.view();
   size_t end = text.size();
-  while (end - begin >= 2 && text[begin] == '\r' && text[begin + 1] == '\n') begin += 2;
-  while (end - begin >= 2 && text[end - 2] == '\r' && text[end - 1] == '\n') end -= 2;
+  while (begin < end && isLineBreak(text[begin])) ++begin;
+  while (end > begin && isLineBreak(text[end - 1])) --end;
 
   size_t headerEnd = findLineEnd(text, begin, end);
-  Columns columns = columnsFromHeader(common::asciiLower(text.substr(begin, headerEnd - begin)));
+  std::string header = common::asciiLower(text.substr(begin, headerEnd - begin));
+  header.erase(std::remove(header.begin(), header.end(), '\r'), header.end());
+  Columns columns = columnsFromHeader(header);
   int lastField = std::min(columns.last(), kMaxFields - 1);
+  int pathField = columns.path < kMaxFields ? columns.path : -1;
+  DateReader dates(rules.dateFormat);
 
   ReadResults result;
   // Room for a record per 40 bytes: capacity that is never written costs nothing,
@@ -297,15 +328,15 @@ ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& ru
   result.records.reserve((end - begin) / 40 + 16);
   Cleaner cleaner(bytes, rules);
   Cleaner::Line line;
-  for (size_t at = headerEnd + 2; headerEnd < end;) {
-    size_t lineEnd = cleaner.clean(at, end, lastField, line);
+  for (size_t at = headerEnd < end ? nextLine(text, headerEnd) : end; headerEnd < end;) {
+    size_t lineEnd = cleaner.clean(at, end, lastField, pathField, line);
     PackedRecord record;
-    if (lineEnd > at && !line.empty && makeRecord(cleaner.data(), line, columns, rules, record))
+    if (lineEnd > at && !line.empty && makeRecord(cleaner.data(), line, columns, rules, dates, record))
       result.records.push_back(record);
     else
       cleaner.rewind(line.begin);
     if (lineEnd >= end) break;
-    at = lineEnd + 2;
+    at = nextLine(text, lineEnd);
   }
   result.text = cleaner.take();
   return result;

@@ -18,6 +18,8 @@ struct ResultsFileRules {
   std::function<std::string(std::string_view)> lowerCase;
   // Text that is not UTF-8 is taken in the system's ANSI code page.
   std::function<std::string(const std::string&)> ansiToUtf8;
+  // How the system writes dates, which is how the client writes them.
+  DateFormat dateFormat;
 };
 
 struct ReadResults {
@@ -25,8 +27,8 @@ struct ReadResults {
   PackedRecords records;
 };
 
-// The whole clean-up and split: the text lower-cased, quotes removed, the header
-// read, one record per line that passes the ignore list. The text is cleaned in
+// The whole clean-up and split: the paths lower-cased, quotes removed, the header
+// read, one record per line that passes the ignore list; lines end at CR LF or LF. The text is cleaned in
 // the buffer it came in.
 ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& rules);
 ReadResults readResultsText(std::string_view bytes, const ResultsFileRules& rules);

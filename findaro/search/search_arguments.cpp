@@ -85,20 +85,32 @@ std::string buildExclusionText(Finder& finder) {
   if (!finder.files.fileExists("exclusion.txt")) return " !c:\\windows\\ !c:\\$recycle.bin\\ ";
   std::string text = finder.files.readFile("exclusion.txt").value_or("");
   if (!common::isValidUtf8(text)) text = finder.locale.ansiToUtf8(text);
+  // One folder a line, whatever the editor ended the lines with.
   std::string exclusions;
-  for (const std::string& piece : common::split(text, "\r\n")) exclusions += " !" + piece;
+  for (const std::string& piece : common::splitLines(text)) exclusions += " !" + piece;
   return exclusions;
 }
 
-std::string escapeForCommandInterpreter(const std::string& term) {
+std::string escapeForCommandInterpreter(const std::string& text) {
   std::string out;
-  bool quoted = false;
-  for (char c : term) {
-    if (c == '\r' || c == '\n') continue;
-    if (c == '"') quoted = !quoted;
-    // Inside double quotes the interpreter takes these literally; a caret would stay.
-    if (!quoted && (c == '&' || c == '<' || c == '>' || c == '^' || c == '|')) out += '^';
+  out.reserve(text.size() + text.size() / 4);
+  // Variables are expanded before carets are read, so a caret after a percent
+  // makes a name that no variable has, and then goes, taking the next character
+  // as plain text. A caret as the last character would ask for another line, and
+  // a final percent opens nothing, so that one has none.
+  bool escapedAlready = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    // No line break or other control character survives the interpreter as text
+    // (a line feed ends the command), and Windows names hold none.
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t') c = ' ';
+    bool special = c == '"' || c == '&' || c == '|' || c == '<' || c == '>' || c == '^';
+    // Even a quote is escaped: the interpreter then never enters a quoted part, in
+    // which a caret would stay and reach the client.
+    if (special && !escapedAlready) out += '^';
     out += c;
+    escapedAlready = c == '%' && i + 1 < text.size();
+    if (escapedAlready) out += '^';
   }
   return out;
 }
@@ -112,14 +124,12 @@ std::string expandCategories(const std::string& arguments, const CategoryLists& 
 std::string engineArgumentsFor(int searchType, const std::string& exclusions, int sortType, int maxResults,
                                const std::string& term, const CategoryLists& lists) {
   std::string arguments;
-  if (searchType == 4) {
-    arguments = " -export-csv results.txt " + escapeForCommandInterpreter(term);
-  } else {
+  if (searchType == 4)
+    arguments = " -export-csv results.txt " + term;
+  else
     arguments = exclusions + typeOptions(searchType) + sortOption(sortType) + countOption(maxResults) +
                 " -export-csv results.txt " + term;
-    arguments = common::replaceAll(arguments, "|", "^|");
-  }
-  return expandCategories(arguments, lists);
+  return expandCategories(escapeForCommandInterpreter(arguments), lists);
 }
 
 std::string spokenSearchTerm(const std::string& searchTerm) {

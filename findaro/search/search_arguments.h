@@ -28,14 +28,16 @@ std::string sortOption(int sortType);
 std::string countOption(int maxResults);
 std::string buildExclusionText(Finder& finder);
 
-// A custom search hands the term to the command interpreter: its special
-// characters are escaped outside double quotes, and line breaks dropped, so the
-// whole term reaches the client as its arguments and nothing else ever runs.
-std::string escapeForCommandInterpreter(const std::string& term);
+// Text for the command line of "CMD /V:OFF /C": every character the interpreter
+// would read as an operator, a quote or a variable is escaped, and line breaks
+// become blanks, so the text reaches the client unchanged as its arguments and
+// nothing else ever runs. Delayed expansion (!name!) is left to /V:OFF.
+std::string escapeForCommandInterpreter(const std::string& text);
 
 std::string expandCategories(const std::string& arguments, const CategoryLists& lists);
 
-// The whole argument string for a search of the given type (1 to 4).
+// The whole argument string for a search of the given type (1 to 4), escaped for
+// the command interpreter.
 std::string engineArgumentsFor(int searchType, const std::string& exclusions, int sortType, int maxResults,
                                const std::string& term, const CategoryLists& lists);
 

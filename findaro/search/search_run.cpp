@@ -94,7 +94,8 @@ void runSearch(Finder& finder) {
 
   before.resultsFile = finder.files.readFile(kResultsFile);
   long long start = finder.clock.counter();
-  ProcessOutcome outcome = finder.processes.runHidden("CMD /C es " + finder.engineArguments);
+  // Delayed expansion off whatever the system's setting, so that no !name! is read.
+  ProcessOutcome outcome = finder.processes.runHidden("CMD /V:OFF /C es " + finder.engineArguments);
   long long ran = finder.clock.counter();
   std::string failure = searchFailureMessage(outcome);
   if (!failure.empty()) {

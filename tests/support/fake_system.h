@@ -165,6 +165,7 @@ class FakeLocale : public findaro::Locale {
     return units.size() == 1 && isUpper(units[0]);
   }
   // Letters and digits of ASCII, Latin-1, Greek and Cyrillic.
+  findaro::DateFormat dateFormat() override { return dates; }
   bool isLetterOrDigit(const std::string& character) override {
     std::u16string units = common::utf8ToUtf16(character);
     if (units.size() != 1) return false;
@@ -173,6 +174,8 @@ class FakeLocale : public findaro::Locale {
            (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7) || (c >= 0x370 && c <= 0x3FF) ||
            (c >= 0x400 && c <= 0x4FF);
   }
+
+  findaro::DateFormat dates;  // the United States forms unless a test says otherwise
 
  private:
   static bool isUpper(char16_t c) {

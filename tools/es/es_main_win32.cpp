@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/files_win32.h"
+#include "common/handles_win32.h"
 #include "common/wide_win32.h"
 #include "tools/es/folder_source_win32.h"
 #include "tools/es/standin_search.h"
@@ -63,7 +64,25 @@ bool writeToStandard(DWORD which, const std::string& bytes) {
   return true;
 }
 
+// For tests: when ES_STANDIN_RECORD names a file, the command line this run was
+// started with is appended to it as one UTF-8 line, exactly as it arrived, so
+// that a test can see what the command interpreter handed on.
+void recordCommandLine() {
+  std::wstring path = common::environmentVariable(L"ES_STANDIN_RECORD");
+  if (path.empty()) return;
+  common::UniqueHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE) {
+    file.release();
+    return;
+  }
+  std::string line = common::fromWide(GetCommandLineW()) + "\n";
+  DWORD written = 0;
+  WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
 int run() {
+  recordCommandLine();
 #ifndef _WIN64
   // The engine indexes the disk as it is; a 32-bit process on 64-bit Windows
   // would otherwise be shown SysWOW64 in place of System32. On 32-bit Windows

@@ -36,6 +36,21 @@ TEST(Text, TruncationNeverCutsACharacterInHalf) {
   EXPECT_EQ(truncateUtf16Units("abc", 0), "");
 }
 
+TEST(Text, LinesEndAtCrLfLfOrALoneCr) {
+  EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(splitLines("a\r\r\n"), (std::vector<std::string>{"a", "", ""}));
+  EXPECT_EQ(splitLines("\n\r"), (std::vector<std::string>{"", "", ""}));
+  EXPECT_EQ(splitLines(""), (std::vector<std::string>{""}));
+}
+
+TEST(Text, AStrayByteCountsAsOneCharacter) {
+  EXPECT_EQ(utf8Characters("\x80\x80\x80"), 3u);
+  EXPECT_EQ(utf8Characters("\xC3\xA9\xF0\x9F\x93\x81"), 2u);
+  EXPECT_EQ(utf8Characters("\xF0\x9F\x93"), 3u);  // a sequence cut short
+  EXPECT_EQ(utf8BytesForCharacters(std::string(300, '\x80'), 31), 31u);
+  EXPECT_EQ(utf8BytesForCharacters("\xC3\xA9\xC3\xA9\xC3\xA9", 2), 4u);
+}
+
 TEST(AudioLog, WritesOneLinePerSoundWithLineBreaksEscaped) {
   std::string written;
   AudioLog log([&written](const std::string& line) { written += line; });

@@ -13,9 +13,14 @@ TEST(MagnoraCleanText, DropsEmptyLinesAndBlankPadding) {
   EXPECT_EQ(cleanText("\r\n \r\n a \r\n   \r\n\r\n\r\n\r\n b\r\n \r\n"), "a\r\nb");
   EXPECT_EQ(cleanText(" \r\n \r\n"), "");
   EXPECT_EQ(cleanText(""), "");
-  // Tabs are kept inside and around lines; a lone line feed does not end a line.
+  // Tabs are kept inside and around lines.
   EXPECT_EQ(cleanText("\tx\t \r\n y"), "\tx\t\r\ny");
-  EXPECT_EQ(cleanText("a \n b"), "a \n b");
+}
+
+TEST(MagnoraCleanText, LinesEndedByLineFeedOrCarriageReturnAloneAreLinesToo) {
+  EXPECT_EQ(cleanText("a \n b"), "a\r\nb");
+  EXPECT_EQ(cleanText("one\n\n\n two \r\r three\r\n\n"), "one\r\ntwo\r\nthree");
+  EXPECT_EQ(cleanText("\n \r \r\n"), "");
 }
 
 class MagnoraCopy : public MagnoraTest {

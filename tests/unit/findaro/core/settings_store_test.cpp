@@ -6,6 +6,7 @@
 #include "support/finder_fixture.h"
 
 using namespace findaro;
+using namespace std::string_literals;
 using testing_support::FinderTest;
 
 namespace {
@@ -193,4 +194,62 @@ TEST_F(SettingsStoreTest, ALineBreakInATextValueCannotSplitTheFile) {
   readSettings(back, ProfileText::parse(text));
   EXPECT_EQ(back.FontSize, 48);
   EXPECT_EQ(back.SearchTerm, "two  FontSize=1");
+}
+
+TEST_F(SettingsStoreTest, OnlyTheFirstAllSectionIsRead) {
+  files.files[kIni] =
+      "[All]\r\nFontSize=36\r\n[Extra]\r\nIconSize=128\r\n"
+      "[ALL]\r\nFontSize=12\r\nIconSize=96\r\nSearchTerm=pasted\r\n";
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.FontSize, 36);
+  EXPECT_EQ(finder.settings.IconSize, 64);
+  EXPECT_EQ(finder.settings.SearchTerm, "texas");
+}
+
+TEST_F(SettingsStoreTest, ReadsUtf16BigEndianFiles) {
+  std::string utf16be = "\xFE\xFF";
+  for (char c : std::string("[All]\r\nFontSize=36\r\nSearchTerm=caf")) utf16be += std::string(1, '\0') + c;
+  utf16be += "\x00\xE9\xD8\x3D\xDC\xC1"s;  // é and a character beyond the basic plane
+  utf16be += "\x00\r\x00\n"s;
+  files.files[kIni] = utf16be;
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.FontSize, 36);
+  EXPECT_EQ(finder.settings.SearchTerm, "caf\xC3\xA9\xF0\x9F\x93\x81");
+}
+
+TEST_F(SettingsStoreTest, AValueEndsAtANul) {
+  files.files[kIni] = "[All]\r\nSearchTerm=abc\0def\r\nFontName=Arial\0\r\nFontSize=36\r\n"s;
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.SearchTerm, "abc");
+  EXPECT_EQ(finder.settings.FontName, "Arial");
+  EXPECT_EQ(finder.settings.FontSize, 36);
+  finder.settings.IgnoreList = ".lnk\0.tmp"s;
+  loadOrSaveSettings(finder, "save");
+  const std::string& saved = files.files.at(kIni);
+  EXPECT_EQ(saved.find('\0'), std::string::npos);
+  EXPECT_NE(saved.find("\r\nIgnoreList=.lnk\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, ValuesWithBlanksOrQuotesAtTheirEndsReadBackExactly) {
+  const std::vector<std::string> values = {"\"annual report\"", "Arial ", " .lnk", "'x'", "\"", "a\"", "\t",
+                                           "\"\"", " \"q\" ", "plain words"};
+  for (const std::string& value : values) {
+    finder.settings.SearchTerm = value;
+    finder.settings.FontName = value;
+    finder.settings.IgnoreList = value;
+    loadOrSaveSettings(finder, "save");
+    finder.settings = Settings();
+    loadOrSaveSettings(finder, "get");
+    EXPECT_EQ(finder.settings.SearchTerm, value);
+    EXPECT_EQ(finder.settings.FontName, value);
+    EXPECT_EQ(finder.settings.IgnoreList, value);
+  }
+  // A plain value is written unchanged.
+  EXPECT_NE(files.files.at(kIni).find("\r\nSearchTerm=plain words\r\n"), std::string::npos);
+  // A font name cut at its capacity right after a blank.
+  finder.settings.FontName = std::string(98, 'f') + " ";
+  loadOrSaveSettings(finder, "save");
+  finder.settings = Settings();
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.FontName, std::string(98, 'f') + " ");
 }

@@ -113,3 +113,33 @@ TEST(ResultRecords, FieldsKeepTheirCapacitiesInCharacters) {
   EXPECT_EQ(records.at(1).Name, "Loading ...");
   EXPECT_FALSE(records.isPlaceholder());
 }
+
+TEST(ResultRecords, LengthsStayWithinCapacitiesForAnyBytes) {
+  // Runs of continuation bytes count no characters by the UTF-8 rules; each stray
+  // byte counts as one, so a field never takes more bytes than its length can hold.
+  ResultRecord r;
+  r.DateText = std::string(256, '\x80');
+  r.SizeText = std::string(300, '\xBF');
+  r.Name = std::string(70000, '\x80');
+  r.Folder = "c:\\" + std::string(66000, '\xA0');
+  ResultRecords records;
+  records.assign({r});
+  RecordView v = records.at(1);
+  EXPECT_EQ(v.DateText, r.DateText.substr(0, kDateTextCapacity));
+  EXPECT_EQ(v.SizeText, r.SizeText.substr(0, kSizeTextCapacity));
+  EXPECT_EQ(v.Name, r.Name.substr(0, kNameCapacity));
+  EXPECT_EQ(v.Folder, r.Folder.substr(0, kFolderCapacity));
+  // Whole characters still count as one each.
+  r.DateText.clear();
+  for (int i = 0; i < 40; ++i) r.DateText += "\xF0\x9F\x93\x81";  // a four-byte character
+  records.assign({r});
+  EXPECT_EQ(records.at(1).DateText.size(), 4 * kDateTextCapacity);
+}
+
+TEST(ResultRecords, DateFormsOfOtherLocalesAndTwoDigitYearsGiveKeys) {
+  // Without the system's forms at hand (records given whole), the United States
+  // order is taken, and a four-digit year first still reads year first.
+  EXPECT_EQ(key("2025. 3. 1. 9:15:00"), "2025/03/01 09:15:00");
+  EXPECT_EQ(key("1/3/25 9:15 PM"), "2025/01/03 21:15");
+  EXPECT_EQ(key("6/1/2025 9:15:00\xE2\x80\xAFPM"), "2025/06/01 21:15:00");
+}

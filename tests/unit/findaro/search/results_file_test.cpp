@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "findaro/search/result_cells.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;
@@ -62,7 +63,7 @@ TEST_F(ResultsFileTest, ReadsTheNewerClientsLayoutByItsHeader) {
   EXPECT_EQ(row(1).Name, "photos");  // the folder keeps its name despite the final backslash
   EXPECT_EQ(row(1).Folder, "c:\\data\\");
   EXPECT_EQ(row(1).IsFolder, 1);
-  EXPECT_EQ(row(1).DateText, "5/17/2023 10:30:15 pm");
+  EXPECT_EQ(row(1).DateText, "5/17/2023 10:30:15 PM");  // as written
   EXPECT_EQ(finder.results.dateKeyText(1), "2023/05/17 22:30:15");
   EXPECT_EQ(row(2).SizeValue, 3221225472LL);  // 3 GiB, not negative
   EXPECT_EQ(finder.results.dateKeyText(2), "2023/05/17 09:05:00");
@@ -193,4 +194,49 @@ TEST_F(ResultsFileTest, ReloadingBringsBackTheFilesOrder) {
   EXPECT_EQ(row(1).Name, "a");
   reloadLastResults(finder);
   EXPECT_EQ(row(1).Name, "b");
+}
+
+TEST_F(ResultsFileTest, APathEndingInABackslashIsAFolderWhateverTheSizeColumnHolds) {
+  // Newer clients write folder sizes when the engine indexes them.
+  load("Filename,Size,Date Modified\r\n\"C:\\x\\Texas Photos\\\",10,6/1/2025 12:00:00 PM\r\n"
+       "\"C:\\x\\Texas.txt\",10,6/1/2025 12:00:00 PM\r\n");
+  ASSERT_EQ(finder.results.count(), 2);
+  EXPECT_EQ(row(1).Name, "texas photos");
+  EXPECT_EQ(row(1).IsFolder, 1);
+  EXPECT_EQ(cellText(finder, 1, 1), "(f) texas photos");
+  EXPECT_EQ(cellText(finder, 1, 4), "");
+  EXPECT_EQ(row(2).IsFolder, 0);
+  load("Size,Date Modified,Filename\r\n4096,06/01/2025 12:00,\"C:\\x\\Photos\\\"\r\n");
+  EXPECT_EQ(row(1).IsFolder, 1);
+  EXPECT_EQ(row(1).Name, "photos");
+}
+
+TEST_F(ResultsFileTest, LinesEndAtCrLfOrLfAndALoneCrIsDropped) {
+  load("Size,Date Modified,Filename\n1,d,c:\\a.txt\n2,d,c:\\b.txt\n");
+  ASSERT_EQ(finder.results.count(), 2);
+  EXPECT_EQ(row(2).Name, "b.txt");
+
+  load("Size,Date Modified,Filename\r\r\n1,d,c:\\a.txt\r\r\n2,d,c:\\b.txt\r\r\n");
+  ASSERT_EQ(finder.results.count(), 2);
+  EXPECT_EQ(row(1).Name, "a.txt");
+  EXPECT_EQ(row(2).Name, "b.txt");
+
+  // A stray CR, then the closing quote, then LF: still two results.
+  load("Size,Date Modified,Filename\r\n1,d,\"c:\\a.txt\r\"\n2,d,\"c:\\b\rx.txt\"\r\n");
+  ASSERT_EQ(finder.results.count(), 2);
+  EXPECT_EQ(row(1).Name, "a.txt");
+  EXPECT_EQ(row(2).Name, "bx.txt");
+  EXPECT_EQ(row(2).SizeValue, 2);
+
+  load("\n\r\nSize,Date Modified,Filename\n\n1,d,c:\\a.txt\r\n\n");
+  ASSERT_EQ(finder.results.count(), 1);
+  EXPECT_EQ(row(1).Name, "a.txt");
+}
+
+TEST_F(ResultsFileTest, TheDateIsShownExactlyAsTheClientWroteIt) {
+  load("Size,Date Modified,Filename\r\n1,6/1/2025 9:15:00 PM,c:\\A.TXT\r\n");
+  EXPECT_EQ(row(1).Name, "a.txt");
+  EXPECT_EQ(row(1).DateText, "6/1/2025 9:15:00 PM");
+  EXPECT_EQ(cellText(finder, 1, 3), "6/1/2025 9:15:00 PM");
+  EXPECT_EQ(finder.results.dateKeyText(1), "2025/06/01 21:15:00");
 }

@@ -56,9 +56,9 @@ TEST(SearchArguments, CategoryPrefixesExpandInEveryType) {
 TEST(SearchArguments, ACustomSearchCanRunNothingButTheClient) {
   EXPECT_EQ(arguments(4, "a & del x"), " -export-csv results.txt a ^& del x");
   EXPECT_EQ(escapeForCommandInterpreter("a|b<c>d^e"), "a^|b^<c^>d^^e");
-  EXPECT_EQ(escapeForCommandInterpreter("one\r\ntwo & three"), "onetwo ^& three");
-  // Inside double quotes the characters are literal already; a caret would reach the client.
-  EXPECT_EQ(escapeForCommandInterpreter("\"a&b\" & c"), "\"a&b\" ^& c");
+  EXPECT_EQ(escapeForCommandInterpreter("one\r\ntwo & three"), "one  two ^& three");
+  // Quotes are escaped too, so that no quoted part keeps a caret for the client.
+  EXPECT_EQ(escapeForCommandInterpreter("\"a&b\" & c"), "^\"a^&b^\" ^& c");
   EXPECT_EQ(arguments(4, "x|y"), " -export-csv results.txt x^|y");
 }
 

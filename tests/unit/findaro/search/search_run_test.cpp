@@ -40,9 +40,9 @@ TEST_F(SearchRunTest, ASearchIsAnnouncedRunTimedAndSpoken) {
   EXPECT_EQ(finder.settings.LastSearchType, 1);
   ASSERT_EQ(processes.commandLines.size(), 1u);
   EXPECT_EQ(processes.commandLines[0],
-            "CMD /C es  !c:\\windows\\ !c:\\$recycle.bin\\  -size -size-format 2 -dm /a-d  -sort dm  -n 100 "
+            "CMD /V:OFF /C es  !c:\\windows\\ !c:\\$recycle.bin\\  -size -size-format 2 -dm /a-d  -sort dm  -n 100 "
             "-export-csv results.txt texas");
-  EXPECT_EQ(clipboard.text_, processes.commandLines[0].substr(10));
+  EXPECT_EQ(clipboard.text_, processes.commandLines[0].substr(17));
   EXPECT_EQ(finder.engineArguments, clipboard.text_);
   // The counter reads 100, 200, 300 at one per millisecond.
   EXPECT_EQ(window.titleText, "Findaro 4.1    .1 sec : .2 sec   ... " + finder.engineArguments);
@@ -94,7 +94,7 @@ TEST_F(SearchRunTest, ACustomSearchIsNotCheckedButIsEscaped) {
   clientWrites("Filename\r\n\"C:\\Music\\O'Brien.mp3\"\r\n");
   runSearch(finder);
   ASSERT_EQ(processes.commandLines.size(), 1u);
-  EXPECT_EQ(processes.commandLines[0], "CMD /C es  -export-csv results.txt " + categoryListTable()[0].second +
+  EXPECT_EQ(processes.commandLines[0], "CMD /V:OFF /C es  -export-csv results.txt " + categoryListTable()[0].second +
                                          " o'brien ^& x");
   EXPECT_EQ(voice.spoken.front(), (Utterance{"Custom Searchaudio: o'brien & x", 2}));
   EXPECT_EQ(finder.results.at(1).Name, "o'brien.mp3");
