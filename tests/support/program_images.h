@@ -6,7 +6,7 @@
 
 namespace testing_support {
 
-struct ProgramImageSpec {
+struct ProgramImageLayout {
   std::uint16_t machine;
   std::uint16_t optionalMagic = 0;  // 0: the one that goes with the machine
   std::uint16_t characteristics = 0x0022;  // an executable image
@@ -21,9 +21,9 @@ inline void put(std::string& bytes, size_t at, std::uint32_t value, int width) {
   for (int i = 0; i < width; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-inline std::string programImage(const ProgramImageSpec& spec) {
-  const bool wide = spec.machine != 0x014C;
-  const std::uint16_t magic = spec.optionalMagic ? spec.optionalMagic : (wide ? 0x20B : 0x10B);
+inline std::string programImage(const ProgramImageLayout& layout) {
+  const bool wide = layout.machine != 0x014C;
+  const std::uint16_t magic = layout.optionalMagic ? layout.optionalMagic : (wide ? 0x20B : 0x10B);
   const std::uint16_t optionalSize = magic == 0x20B ? 240 : 224;
   const size_t pe = 0x40;
   const size_t coff = pe + 4;
@@ -36,13 +36,13 @@ inline std::string programImage(const ProgramImageSpec& spec) {
   bytes[1] = 'Z';
   put(bytes, 0x3C, pe, 4);
   put(bytes, pe, 0x00004550, 4);
-  put(bytes, coff, spec.machine, 2);
+  put(bytes, coff, layout.machine, 2);
   put(bytes, coff + 2, 2, 2);
   put(bytes, coff + 16, optionalSize, 2);
-  put(bytes, coff + 18, spec.characteristics, 2);
+  put(bytes, coff + 18, layout.characteristics, 2);
   put(bytes, optional, magic, 2);
   put(bytes, optional + 60, 0x200, 4);  // size of the headers
-  put(bytes, optional + 68, spec.subsystem, 2);
+  put(bytes, optional + 68, layout.subsystem, 2);
   const size_t directories = optional + (magic == 0x20B ? 112 : 96);
   put(bytes, directories - 4, 16, 4);
   // .text at 0x200 (0x200 bytes), .data at 0x400 (0x100 bytes)
@@ -51,18 +51,18 @@ inline std::string programImage(const ProgramImageSpec& spec) {
   put(bytes, sections + 40 + 16, 0x100, 4);
   put(bytes, sections + 40 + 20, 0x400, 4);
 
-  if (spec.symbols || spec.stringTable) {
+  if (layout.symbols || layout.stringTable) {
     put(bytes, coff + 8, static_cast<std::uint32_t>(bytes.size()), 4);
-    put(bytes, coff + 12, spec.symbols, 4);
-    size_t strings = bytes.size() + 18u * spec.symbols;
+    put(bytes, coff + 12, layout.symbols, 4);
+    size_t strings = bytes.size() + 18u * layout.symbols;
     bytes.resize(strings, 's');
-    put(bytes, strings, spec.stringTable, 4);
-    bytes.resize(strings + spec.stringTable, 'n');
+    put(bytes, strings, layout.stringTable, 4);
+    bytes.resize(strings + layout.stringTable, 'n');
   }
-  if (spec.certificate) {
+  if (layout.certificate) {
     put(bytes, directories + 8 * 4, static_cast<std::uint32_t>(bytes.size()), 4);
-    put(bytes, directories + 8 * 4 + 4, spec.certificate, 4);
-    bytes.resize(bytes.size() + spec.certificate, 'c');
+    put(bytes, directories + 8 * 4 + 4, layout.certificate, 4);
+    bytes.resize(bytes.size() + layout.certificate, 'c');
   }
   return bytes;
 }

@@ -5,7 +5,7 @@
 #include "support/program_images.h"
 
 using namespace findaro;
-using testing_support::ProgramImageSpec;
+using testing_support::ProgramImageLayout;
 using testing_support::programImage;
 
 TEST(ProgramImage, AWholeProgramForTheMachineIsAccepted) {
@@ -17,11 +17,11 @@ TEST(ProgramImage, AWholeProgramForTheMachineIsAccepted) {
 }
 
 TEST(ProgramImage, TheSymbolsAndTheSignatureCountAsPartOfTheFile) {
-  ProgramImageSpec spec{kMachineAmd64};
-  spec.symbols = 3;
-  spec.stringTable = 40;
-  spec.certificate = 256;
-  std::string image = programImage(spec);
+  ProgramImageLayout layout{kMachineAmd64};
+  layout.symbols = 3;
+  layout.stringTable = 40;
+  layout.certificate = 256;
+  std::string image = programImage(layout);
   EXPECT_EQ(checkProgramImage(image, kMachineAmd64), ProgramImageCheck::Complete);
   EXPECT_EQ(checkProgramImage(image.substr(0, image.size() - 1), kMachineAmd64), ProgramImageCheck::Truncated);
 }
@@ -53,14 +53,14 @@ TEST(ProgramImage, WebPagesAndOtherFilesAreNotPrograms) {
 TEST(ProgramImage, AProgramForAnotherMachineOrOfAnotherKindIsRefused) {
   EXPECT_EQ(checkProgramImage(programImage({kMachineI386}), kMachineAmd64), ProgramImageCheck::OtherMachine);
   EXPECT_EQ(checkProgramImage(programImage({kMachineAmd64}), kMachineI386), ProgramImageCheck::OtherMachine);
-  ProgramImageSpec mixed{kMachineAmd64};
+  ProgramImageLayout mixed{kMachineAmd64};
   mixed.optionalMagic = 0x10B;  // a 32-bit optional header on a 64-bit machine
   EXPECT_EQ(checkProgramImage(programImage(mixed), kMachineAmd64), ProgramImageCheck::OtherMachine);
 
-  ProgramImageSpec library{kMachineAmd64};
+  ProgramImageLayout library{kMachineAmd64};
   library.characteristics = 0x2022;
   EXPECT_EQ(checkProgramImage(programImage(library), kMachineAmd64), ProgramImageCheck::NotAnApplication);
-  ProgramImageSpec console{kMachineAmd64};
+  ProgramImageLayout console{kMachineAmd64};
   console.subsystem = 3;
   EXPECT_EQ(checkProgramImage(programImage(console), kMachineAmd64), ProgramImageCheck::NotAnApplication);
 }
