@@ -82,4 +82,10 @@ void updateProgram(Finder& finder) {
   finder.window.closeWindow();
 }
 
+void restartUpdatedProgram(Finder& finder) {
+  std::string folder = finder.files.programFolder();
+  if (!finder.processes.startProgram(folder + "start_findaro.exe", ""))
+    finder.processes.startProgram(folder + "findaro.exe", "");
+}
+
 }  // namespace findaro

@@ -18,5 +18,8 @@ std::string updateAddressFrom(const std::optional<std::string>& environmentValue
 // Ctrl+O. Says "Findaro Update Failed" and leaves every file as it was unless a
 // complete program for this machine arrived and is in place as findaro.exe.
 void updateProgram(Finder& finder);
+// After the window has gone: the launcher brings the new program back; without
+// it the new program is started directly, so the user is never left without one.
+void restartUpdatedProgram(Finder& finder);
 
 }  // namespace findaro

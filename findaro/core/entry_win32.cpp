@@ -50,37 +50,6 @@ HFONT dialogDefaultFont() {
                      DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial Black");
 }
 
-bool startProgram(const std::wstring& path) {
-  std::wstring line = L"\"" + path + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
-}
-
-// The launcher brings the new program back; without it the new program is
-// started directly, so that the user is never left without a finder.
-void startLauncher() {
-  if (!startProgram(common::programFolder() + L"start_findaro.exe"))
-    startProgram(common::programFolder() + L"findaro.exe");
-}
-
-std::optional<std::string> environmentValue(const wchar_t* name) {
-  DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return std::nullopt;
-  std::wstring value(size, L'\0');
-  DWORD length = GetEnvironmentVariableW(name, value.data(), size);
-  if (length == 0 || length >= size) return std::nullopt;
-  value.resize(length);
-  return common::fromWide(value);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -113,7 +82,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                               window.preview(), window.tooltip(), voice, files, processes,
                                               clipboard, printer, keyboard, sound, clock, locale, downloader});
   finder.buildStamp = stamp;
-  finder.updateAddress = findaro::updateAddressFrom(environmentValue(L"FINDARO_UPDATE_URL"));
+  std::wstring mirror = common::environmentVariable(L"FINDARO_UPDATE_URL");
+  finder.updateAddress =
+      findaro::updateAddressFrom(mirror.empty() ? std::nullopt : std::optional(common::fromWide(mirror)));
   window.attach(&finder);
   findaro::loadOrSaveSettings(finder, "get");
   window.createResultsList();
@@ -125,7 +96,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.createStatusBar();
   window.run();
 
-  if (finder.restartAfterUpdate) startLauncher();
+  if (finder.restartAfterUpdate) findaro::restartUpdatedProgram(finder);
   DeleteObject(defaultFont);
   CoUninitialize();
   return 0;

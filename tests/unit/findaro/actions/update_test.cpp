@@ -127,3 +127,13 @@ TEST_F(UpdateTest, WithSpeechDisabledTheUpdateStillHappensInSilence) {
   EXPECT_TRUE(voice.spoken.empty());
   EXPECT_TRUE(finder.restartAfterUpdate);
 }
+
+TEST_F(UpdateTest, TheRestartGoesThroughTheLauncherOrStartsTheNewProgramItself) {
+  restartUpdatedProgram(finder);
+  EXPECT_EQ(processes.started, (std::vector<std::string>{"C:\\prog\\start_findaro.exe "}));
+  processes.started.clear();
+  processes.startSucceeds = false;  // no launcher: the user must still get a finder back
+  restartUpdatedProgram(finder);
+  EXPECT_EQ(processes.started,
+            (std::vector<std::string>{"C:\\prog\\start_findaro.exe ", "C:\\prog\\findaro.exe "}));
+}
