@@ -60,4 +60,12 @@ std::wstring environmentVariable(const wchar_t* name) {
   return value;
 }
 
+std::wstring windowText(HWND window) {
+  int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  length = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length > 0 ? length : 0));
+  return text;
+}
+
 }  // namespace common

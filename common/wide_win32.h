@@ -19,4 +19,7 @@ std::wstring programBaseName();
 
 std::wstring environmentVariable(const wchar_t* name);
 
+// The whole text of a window (its title, or an edit control's content).
+std::wstring windowText(HWND window);
+
 }  // namespace common

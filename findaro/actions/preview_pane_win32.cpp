@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 
 #include "common/wide_win32.h"
+#include "findaro/actions/preview.h"
 #include "findaro/core/accessible_controls_win32.h"
 #include "findaro/core/controls.h"
 
@@ -15,15 +15,11 @@ namespace {
 
 namespace gdip = Gdiplus::DllExports;
 
-// A picture larger than the pane keeps its proportions and is copied at the
-// largest size that fits; a smaller one at its own size.
+// The kept copy: a picture larger than the pane shrunk to fit it, a smaller one
+// at its own size, never less than a pixel either way.
 Size copySize(Size image, Size limit) {
-  if (limit.width <= 0 || limit.height <= 0) return {1, 1};
-  if (image.width <= limit.width && image.height <= limit.height) return image;
-  double scale = std::max(static_cast<double>(image.width) / limit.width,
-                          static_cast<double>(image.height) / limit.height);
-  return {std::max(1, static_cast<int>(std::lround(image.width / scale))),
-          std::max(1, static_cast<int>(std::lround(image.height / scale)))};
+  Rect fit = previewTarget(limit, image, 0);
+  return {std::max(1, fit.width()), std::max(1, fit.height())};
 }
 
 // GDI+ images are freed with their own call.

@@ -297,13 +297,7 @@ Size MainWindow::clientSize() {
 
 void MainWindow::setTitle(const std::string& title) { SetWindowTextW(window_, common::toWide(title).c_str()); }
 
-std::string MainWindow::title() {
-  int length = GetWindowTextLengthW(window_);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  length = GetWindowTextW(window_, text.data(), length + 1);
-  text.resize(static_cast<size_t>(std::max(length, 0)));
-  return common::fromWide(text);
-}
+std::string MainWindow::title() { return common::fromWide(common::windowText(window_)); }
 
 void MainWindow::redrawWindow() {
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -47,13 +47,7 @@ LRESULT SearchBoxControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam, 
   return 0;
 }
 
-std::string SearchBoxControl::text() {
-  int length = GetWindowTextLengthW(handle_);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  length = GetWindowTextW(handle_, text.data(), length + 1);
-  text.resize(static_cast<size_t>(std::max(length, 0)));
-  return common::fromWide(text);
-}
+std::string SearchBoxControl::text() { return common::fromWide(common::windowText(handle_)); }
 
 void SearchBoxControl::setText(const std::string& text) { SetWindowTextW(handle_, common::toWide(text).c_str()); }
 void SearchBoxControl::selectAll() { SendMessageW(handle_, EM_SETSEL, 0, -1); }
