@@ -267,80 +267,86 @@ int listSelectedRow(HWND list) {
   return 1 + static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-std::wstring listCellText(HWND list, int row, int column) {
-  // The list copies the text into memory of its own process, so the request and
-  // its buffer are put there first.
-  DWORD processId = 0;
-  GetWindowThreadProcessId(list, &processId);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-  if (!process) return {};
-  const size_t chars = 1024;
-  auto* remote = static_cast<char*>(
-      VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + chars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
-  std::wstring text;
-  if (remote) {
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row - 1;
-    item.iSubItem = column - 1;
-    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
-    item.cchTextMax = static_cast<int>(chars);
-    WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(remote));
-    std::wstring buffer(chars, L'\0');
-    ReadProcessMemory(process, remote + sizeof(LVITEMW), buffer.data(), chars * sizeof(wchar_t), nullptr);
-    text = buffer.c_str();
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+namespace {
+
+// A list view copies what it is asked for into memory of its own process, so the
+// request and its answer live there: this block is that memory, freed with it.
+class RemoteBlock {
+ public:
+  RemoteBlock(HWND window, size_t bytes) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) memory_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
   }
-  CloseHandle(process);
-  return text;
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+  ~RemoteBlock() {
+    if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  explicit operator bool() const { return memory_ != nullptr; }
+  char* at(size_t offset) const { return memory_ + offset; }
+  void write(size_t offset, const void* data, size_t bytes) const {
+    WriteProcessMemory(process_, at(offset), data, bytes, nullptr);
+  }
+  bool read(size_t offset, void* data, size_t bytes) const {
+    return ReadProcessMemory(process_, at(offset), data, bytes, nullptr) != 0;
+  }
+  std::wstring text(size_t offset, size_t chars) const {
+    std::wstring buffer(chars, L'\0');
+    read(offset, buffer.data(), chars * sizeof(wchar_t));
+    return buffer.c_str();
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  char* memory_ = nullptr;
+};
+
+}  // namespace
+
+std::wstring listCellText(HWND list, int row, int column) {
+  const size_t chars = 1024;
+  RemoteBlock block(list, sizeof(LVITEMW) + chars * sizeof(wchar_t));
+  if (!block) return {};
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = row - 1;
+  item.iSubItem = column - 1;
+  item.pszText = reinterpret_cast<wchar_t*>(block.at(sizeof(LVITEMW)));
+  item.cchTextMax = static_cast<int>(chars);
+  block.write(0, &item, sizeof(item));
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(block.at(0)));
+  return block.text(sizeof(LVITEMW), chars);
 }
 
 std::wstring listColumnTitle(HWND list, int column) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(list, &processId);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-  if (!process) return {};
   const size_t chars = 256;
-  auto* remote = static_cast<char*>(
-      VirtualAllocEx(process, nullptr, sizeof(LVCOLUMNW) + chars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
-  std::wstring text;
-  if (remote) {
-    LVCOLUMNW request{};
-    request.mask = LVCF_TEXT;
-    request.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVCOLUMNW));
-    request.cchTextMax = static_cast<int>(chars);
-    WriteProcessMemory(process, remote, &request, sizeof(request), nullptr);
-    if (SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column - 1), reinterpret_cast<LPARAM>(remote))) {
-      std::wstring buffer(chars, L'\0');
-      ReadProcessMemory(process, remote + sizeof(LVCOLUMNW), buffer.data(), chars * sizeof(wchar_t), nullptr);
-      text = buffer.c_str();
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  }
-  CloseHandle(process);
-  return text;
+  RemoteBlock block(list, sizeof(LVCOLUMNW) + chars * sizeof(wchar_t));
+  if (!block) return {};
+  LVCOLUMNW request{};
+  request.mask = LVCF_TEXT;
+  request.pszText = reinterpret_cast<wchar_t*>(block.at(sizeof(LVCOLUMNW)));
+  request.cchTextMax = static_cast<int>(chars);
+  block.write(0, &request, sizeof(request));
+  if (!SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column - 1), reinterpret_cast<LPARAM>(block.at(0))))
+    return {};
+  return block.text(sizeof(LVCOLUMNW), chars);
 }
 
 POINT listRowMiddle(HWND list, int row) {
   POINT middle{-1, -1};
-  DWORD processId = 0;
-  GetWindowThreadProcessId(list, &processId);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-  if (!process) return middle;
-  auto* remote = static_cast<RECT*>(VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE));
-  if (remote) {
-    RECT r{LVIR_BOUNDS, 0, 0, 0};
-    WriteProcessMemory(process, remote, &r, sizeof(r), nullptr);
-    if (SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(remote)) &&
-        ReadProcessMemory(process, remote, &r, sizeof(r), nullptr)) {
-      // The row's own left part: the columns to its right may lie outside the list.
-      middle = {r.left + 40, (r.top + r.bottom) / 2};
-      ClientToScreen(list, &middle);
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  RemoteBlock block(list, sizeof(RECT));
+  if (!block) return middle;
+  RECT r{LVIR_BOUNDS, 0, 0, 0};
+  block.write(0, &r, sizeof(r));
+  if (SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(block.at(0))) &&
+      block.read(0, &r, sizeof(r))) {
+    // The row's own left part: the columns to its right may lie outside the list.
+    middle = {r.left + 40, (r.top + r.bottom) / 2};
+    ClientToScreen(list, &middle);
   }
-  CloseHandle(process);
   return middle;
 }
 

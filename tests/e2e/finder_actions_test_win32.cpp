@@ -57,9 +57,7 @@ TEST(FinderActions, CopyTheResultAndAFileOpenTextFilesAndFoldersAndSayWhenTheEng
   writeSettings(folder, "SortType=0\r\n");
   FinderSession finder(folder);
   finder.environment[L"ES_STANDIN_ROOTS"] = tree;
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   pressKey(VK_RETURN);
   ASSERT_TRUE(finder.waitToSay("Search is complete"));
   HWND list = finder.control(501);

@@ -49,9 +49,7 @@ TEST(FinderFolders, CtrlSSearchesTheRowsFolderF5ItsParentAndCtrlNineAndZeroFindT
   const std::string treeFolder = lowerCase(tree) + "\\";
   FinderSession finder(folder);
   finder.environment[L"ES_STANDIN_ROOTS"] = tree;
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   HWND list = finder.control(501);
   pressKey(VK_RETURN);
   ASSERT_TRUE(finder.waitToSay("Search is complete"));
@@ -99,9 +97,7 @@ TEST(FinderFolders, AFolderWithAnAccentedNameCanBeExpanded) {
   writeFile(folder.file(L"findaro.ini"), "[All]\r\nSearchTerm=menu\r\n");
   FinderSession finder(folder);
   finder.environment[L"ES_STANDIN_ROOTS"] = tree;
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   HWND list = finder.control(501);
   pressKey(VK_RETURN);
   ASSERT_TRUE(finder.waitToSay("Search is complete"));

@@ -34,9 +34,7 @@ POINT placeOf(HWND window, HWND control) {
 TEST(FinderKeyboard, ShortcutsAreAnnouncedThenSoundedThenConfirmedAndTheSettingsAreKept) {
   ScratchFolder folder;
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
 
   EXPECT_EQ(heardAfter(finder, [] { pressChord({VK_CONTROL}, 'U'); }, "Sort Type is"),
             (Lines{"Speak 3 Shortcut Pressed: Search Sort Type : C-U", "Beep 275 150",
@@ -65,9 +63,7 @@ TEST(FinderKeyboard, ShortcutsAreAnnouncedThenSoundedThenConfirmedAndTheSettings
 TEST(FinderKeyboard, CtrlWHidesTheToolbarCtrlAReplacesTheTermAndEscSaysGoodbye) {
   ScratchFolder folder;
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   HWND box = finder.control(500);
   EXPECT_GT(placeOf(finder.window(), box).y, 0);
 
@@ -117,9 +113,7 @@ TEST(FinderKeyboard, HoveringOverAToolbarButtonShowsAndSpeaksItsLargeTip) {
   ScratchFolder folder;
   writeFile(folder.file(L"findaro.ini"), "[All]\r\nEnableToolTips= 3\r\n");
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   RECT bar = windowRect(finder.control(502));
   POINT exitButton{bar.left + 20, bar.top + 20};  // the first button is Exit
   POINT below{bar.left + 20, bar.bottom + 200};
@@ -153,9 +147,7 @@ TEST(FinderKeyboard, HoveringOverAToolbarButtonShowsAndSpeaksItsLargeTip) {
 TEST(FinderKeyboard, TabMovesBetweenTheSearchBoxAndTheList) {
   ScratchFolder folder;
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   pressKey(VK_TAB);
   ASSERT_TRUE(finder.waitToSay("Results List has focus"));
   size_t boxFocus = finder.timesSaid("SearchBox has focus");
@@ -168,9 +160,7 @@ TEST(FinderKeyboard, TabMovesBetweenTheSearchBoxAndTheList) {
 TEST(FinderKeyboard, ComingBackFromAnotherWindowTheKeysReachTheFinderAgain) {
   ScratchFolder folder;
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   pressKey(VK_TAB);
   ASSERT_TRUE(finder.waitToSay("Results List has focus"));
 

@@ -29,9 +29,7 @@ TEST(FinderLists, F2ListsTheActionsSpaceRunsARowAndTheNextStartKeepsTheListsTitl
   writeFile(folder.file(L"results.txt"), kSavedResults);
   {
     FinderSession finder(folder);
-    ASSERT_TRUE(finder.start());
-    ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-    ASSERT_TRUE(bringToFront(finder.window()));
+    ASSERT_TRUE(finder.startReadyForKeys());
     HWND list = finder.control(501);
     pressKey(VK_F2);
     ASSERT_TRUE(finder.waitToSay("Opening Actions List"));
@@ -77,9 +75,7 @@ TEST(FinderLists, F1ListsTheSettingsSpaceChangesOneInPlaceAndEscReturns) {
   ScratchFolder folder;
   writeFile(folder.file(L"results.txt"), kSavedResults);
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   HWND list = finder.control(501);
   pressKey(VK_F1);
   ASSERT_TRUE(waitUntil([&] { return listRowCount(list) == 29; }, 10s));
@@ -112,9 +108,7 @@ TEST(FinderLists, F1ListsTheSettingsSpaceChangesOneInPlaceAndEscReturns) {
 TEST(FinderLists, CtrlYCyclesTheColoursAndTheLastStepIsSaved) {
   ScratchFolder folder;
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   HWND list = finder.control(501);
   auto colours = [list] {
     return std::make_pair(static_cast<long>(SendMessageW(list, LVM_GETTEXTCOLOR, 0, 0)),
@@ -134,9 +128,7 @@ TEST(FinderLists, CtrlYCyclesTheColoursAndTheLastStepIsSaved) {
 TEST(FinderLists, TheContextMenuKeyInTheSearchBoxShowsTheSettingsListUnannounced) {
   ScratchFolder folder;
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   HWND list = finder.control(501);
   pressKey(VK_APPS, true);
   ASSERT_TRUE(waitUntil([&] { return listRowCount(list) == 29; }, 10s));

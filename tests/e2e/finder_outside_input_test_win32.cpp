@@ -37,9 +37,7 @@ TEST(FinderOutsideInput, TheClientReceivesTermsAndExclusionsAsTheyStand) {
   FinderSession finder(folder);
   finder.environment[L"ES_STANDIN_ROOTS"] = tree;
   finder.environment[L"ES_STANDIN_RECORD"] = folder.file(L"client.txt");
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   pressKey(VK_RETURN);
   ASSERT_TRUE(finder.waitToSay("Search is complete : 1 Match : texas.txt"));
   std::vector<std::string> runs = clientRuns(folder);

@@ -45,9 +45,7 @@ TEST(FinderPrint, BothFontsPrintTheNamesUpToTheLimitOverAllPagesAndTheClipboardH
   writeFile(folder.file(L"findaro.ini"), "[All]\r\nPrintFont=0\r\nMaxPrintLines=50\r\nFontSize=48\r\n");
   PrintOutput printed;
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
 
   pressChord({VK_CONTROL}, 'P');
   ASSERT_TRUE(finder.waitToSay("Printing With Small Font ..."));
@@ -93,9 +91,7 @@ TEST(FinderPrint, WithoutAPrinterTheUserIsToldAndTheClipboardIsKept) {
   ScratchFolder folder;
   writeResults(folder, 3);
   FinderSession finder(folder);
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
   const wchar_t kept[] = L"mine";

@@ -33,9 +33,7 @@ TEST(FinderSearch, EnterSearchesSpeaksAndTheNextStartBringsTheRowsBack) {
   {
     FinderSession finder(folder);
     finder.environment[L"ES_STANDIN_ROOTS"] = tree;
-    ASSERT_TRUE(finder.start());
-    ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-    ASSERT_TRUE(bringToFront(finder.window()));
+    ASSERT_TRUE(finder.startReadyForKeys());
     pressKey(VK_RETURN);
     ASSERT_TRUE(finder.waitToSay("Search is complete"));
 

@@ -21,6 +21,10 @@ std::string FinderSession::savedSetting(const std::string& key) const {
   return ini.substr(start, ini.find('\r', start) - start);
 }
 
+bool FinderSession::startReadyForKeys() {
+  return start() && waitToSay("SearchBox has focus") && bringToFront(window_);
+}
+
 bool FinderSession::said(const std::string& line) const {
   for (const std::string& l : audioLog())
     if (l == line) return true;

@@ -19,6 +19,9 @@ class FinderSession {
   // Starts the finder and waits until its window is up and has taken the focus
   // step; false when it does not come.
   bool start();
+  // Starts, waits for the greeting of the search box and brings the window to
+  // the front, ready for keys: what nearly every test begins with.
+  bool startReadyForKeys();
   // Closes the window as its close box does and waits for the process to end.
   bool close();
   // Waits for the program to end by itself (true when it did, with exit code 0).

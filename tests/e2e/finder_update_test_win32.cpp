@@ -45,9 +45,7 @@ TEST_F(FinderUpdate, APageAMissingFileAndAnAbsentServerAreEachRefusedWithNothing
   program = readFile(folder.file(L"findaro.exe"));
   ASSERT_FALSE(program.empty());
   finder.environment[L"FINDARO_UPDATE_URL"] = server.address("/findaro.exe");
-  ASSERT_TRUE(finder.start());
-  ASSERT_TRUE(finder.waitToSay("SearchBox has focus"));
-  ASSERT_TRUE(bringToFront(finder.window()));
+  ASSERT_TRUE(finder.startReadyForKeys());
 
   // A captive portal answers every address with its own page.
   server.serve("/findaro.exe", "<!DOCTYPE html><html><body>Sign in to use the network</body></html>");
