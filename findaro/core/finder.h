@@ -22,7 +22,7 @@
 #include "findaro/core/sound.h"
 #include "findaro/core/toolbar_control.h"
 #include "findaro/core/window.h"
-#include "findaro/search/result_records.h"
+#include "findaro/records/result_records.h"
 #include "findaro/speech/tooltip_window.h"
 
 namespace findaro {

@@ -3,7 +3,7 @@
 // case, and which characters count as letters.
 #include <string>
 
-#include "findaro/search/date_key.h"
+#include "findaro/records/date_key.h"
 
 namespace findaro {
 

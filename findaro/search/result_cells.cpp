@@ -3,7 +3,7 @@
 #include "common/number_format.h"
 #include "common/text.h"
 #include "findaro/core/finder.h"
-#include "findaro/search/result_records.h"
+#include "findaro/records/result_records.h"
 
 namespace findaro {
 

@@ -11,7 +11,7 @@
 #include "common/text.h"
 #include "findaro/core/finder.h"
 #include "findaro/search/result_cells.h"
-#include "findaro/search/results_file.h"
+#include "findaro/records/results_reader.h"
 #include "support/fake_finder.h"
 
 using namespace findaro;

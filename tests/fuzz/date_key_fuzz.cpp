@@ -1,6 +1,6 @@
 // A date text read with any description of the system's forms: a key, when there
 // is one, is a real calendar moment, and a text without a time has none.
-#include "findaro/search/date_key.h"
+#include "findaro/records/date_key.h"
 #include "fuzz_support.h"
 
 using namespace findaro;

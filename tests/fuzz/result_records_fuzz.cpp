@@ -1,7 +1,7 @@
 // Records given whole with any bytes in their fields (the lists give them so):
 // each field keeps a prefix of its text, within its capacity, whatever the bytes.
 #include "common/text.h"
-#include "findaro/search/result_records.h"
+#include "findaro/records/result_records.h"
 #include "fuzz_support.h"
 
 using namespace findaro;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "findaro/search/results_file.h"
+#include "findaro/records/results_reader.h"
 #include "fuzz_support.h"
 #include "tools/es/standin_search.h"
 #include "tools/es/word_match.h"

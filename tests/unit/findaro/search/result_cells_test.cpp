@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "findaro/search/result_records.h"
+#include "findaro/records/result_records.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;

@@ -1,3 +1,4 @@
+#include "findaro/records/results_reader.h"
 #include "findaro/search/results_file.h"
 
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/page_memory.h"
-#include "findaro/search/date_key.h"
+#include "findaro/records/date_key.h"
 
 namespace findaro {
 

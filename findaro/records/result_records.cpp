@@ -1,4 +1,4 @@
-#include "findaro/search/result_records.h"
+#include "findaro/records/result_records.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "findaro/search/date_key.h"
+#include "findaro/records/date_key.h"
 
 #include <gtest/gtest.h>
 

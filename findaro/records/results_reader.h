@@ -1,0 +1,34 @@
+#pragma once
+// Reading the text of "results.txt", the comma-separated file the search client
+// writes, into result records.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "findaro/records/result_records.h"
+
+namespace findaro {
+
+struct ResultsFileRules {
+  bool useIgnoreList = false;
+  std::string ignoreList;
+  // Lower-casing as the system does it, for runs of letters outside ASCII.
+  std::function<std::string(std::string_view)> lowerCase;
+  // Text that is not UTF-8 is taken in the system's ANSI code page.
+  std::function<std::string(const std::string&)> ansiToUtf8;
+  // How the system writes dates, which is how the client writes them.
+  DateFormat dateFormat;
+};
+
+struct ReadResults {
+  common::PageBuffer text;
+  PackedRecords records;
+};
+
+// The whole clean-up and split: the paths lower-cased, quotes removed, the header
+// read, one record per line that passes the ignore list; lines end at CR LF or LF. The text is cleaned in
+// the buffer it came in.
+ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& rules);
+ReadResults readResultsText(std::string_view bytes, const ResultsFileRules& rules);
+
+}  // namespace findaro
