@@ -1,8 +1,8 @@
 #include "findaro/actions/opening.h"
 
 #include "common/text.h"
-#include "findaro/core/finder.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 

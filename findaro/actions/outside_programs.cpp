@@ -1,7 +1,7 @@
 #include "findaro/actions/outside_programs.h"
 
 #include "common/number_format.h"
-#include "findaro/core/finder.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 

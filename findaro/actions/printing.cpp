@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "findaro/core/finder.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "common/text.h"
 #include "findaro/actions/program_image.h"
-#include "findaro/core/finder.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 

@@ -1,12 +1,11 @@
 #include "findaro/lists/actions_list.h"
 
 #include "findaro/actions/outside_programs.h"
-#include "findaro/core/commands.h"
-#include "findaro/core/finder.h"
-#include "findaro/core/layout.h"
 #include "findaro/lists/settings_list.h"
 #include "findaro/lists/shortcut_lists.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/layout.h"
 
 namespace findaro {
 namespace {
@@ -81,20 +80,19 @@ bool actionsListShown(const Finder& finder) {
 
 void showActionsList(Finder& finder) { fillShortcutList(finder, actionsRowTexts()); }
 
-void chooseActionsRow(Finder& finder) {
+int chooseActionsRow(Finder& finder) {
   // Saved results shown under the list's titles after a restart are not rows of
   // the list: Space must not run an action.
-  if (!actionsListShown(finder)) return;
+  if (!actionsListShown(finder)) return 0;
   int row = finder.list.selectedRow();
   if (!validRow(row)) {
     speak(finder, "No selection");
-    return;
+    return 0;
   }
   ActionsChoice choice = actionsRowChoice(row);
   switch (choice.kind) {
     case ActionsChoice::Command:
-      runCommand(finder, choice.command);
-      break;
+      return choice.command;
     case ActionsChoice::SettingsList:
       openSettingsList(finder);
       break;
@@ -110,6 +108,7 @@ void chooseActionsRow(Finder& finder) {
       speak(finder, "Not available when Shortcuts are displayed");
       break;
   }
+  return 0;
 }
 
 }  // namespace findaro

@@ -29,7 +29,9 @@ std::vector<std::string> actionsRowTexts();
 
 // The caller has set list mode 6, laid the window out and announced the list.
 void showActionsList(Finder& finder);
-void chooseActionsRow(Finder& finder);
+// Space on a row: the command the row stands for, for the caller to run; 0 when
+// the row has done its own part (a list, the help page, a refusal) or nothing.
+int chooseActionsRow(Finder& finder);
 // In list mode 6 with the actions list's own rows in the list.
 bool actionsListShown(const Finder& finder);
 

@@ -1,6 +1,8 @@
 #include "findaro/lists/colors.h"
 
-#include "findaro/core/finder.h"
+#include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/preview.h"
 
 namespace findaro {
 
@@ -39,6 +41,14 @@ void applyColors(Finder& finder) {
   const Settings& s = finder.settings;
   finder.searchBox.setColors(s.FG, s.BG);
   finder.list.setColors(s.FG, s.BG);
+}
+
+void cycleImageBackground(Finder& finder) {
+  int& value = finder.settings.ImageBG;
+  value = value + 1 > 2 ? 0 : value + 1;
+  static const char* const kNames[] = {"White", "Black", "Blue"};
+  speak(finder, std::string("Image Background is ") + (value >= 0 && value <= 2 ? kNames[value] : ""));
+  showPreview(finder);
 }
 
 }  // namespace findaro

@@ -20,5 +20,7 @@ std::string colorSchemeName(const Settings& settings);
 void cycleColorScheme(Finder& finder);
 // Gives FG and BG to the search box and the results list.
 void applyColors(Finder& finder);
+// White, black, blue behind the previewed picture, said and shown at once.
+void cycleImageBackground(Finder& finder);
 
 }  // namespace findaro

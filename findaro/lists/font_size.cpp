@@ -1,8 +1,8 @@
 #include "findaro/lists/font_size.h"
 
 #include "common/number_format.h"
-#include "findaro/core/finder.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 

@@ -2,14 +2,13 @@
 
 #include "common/number_format.h"
 #include "common/text.h"
-#include "findaro/core/commands.h"
-#include "findaro/core/finder.h"
-#include "findaro/core/layout.h"
 #include "findaro/lists/colors.h"
 #include "findaro/lists/settings_summary.h"
 #include "findaro/lists/shortcut_lists.h"
 #include "findaro/lists/value_names.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/layout.h"
 
 namespace findaro {
 namespace {
@@ -108,17 +107,16 @@ void openSettingsList(Finder& finder) {
   showSettingsList(finder);
 }
 
-void chooseSettingsRow(Finder& finder) {
+SettingsChoice chooseSettingsRow(Finder& finder) {
   // Saved results shown under the list's titles after a restart are not rows of
   // the list: Space must not change a setting or rename a result.
-  if (!settingsListShown(finder)) return;
+  if (!settingsListShown(finder)) return {};
   int row = finder.list.selectedRow();
   if (!validRow(row)) {
     speak(finder, "No selection");
-    return;
+    return {};
   }
-  runCommand(finder, settingsRowCommand(row));
-  refreshSettingsRow(finder, row);
+  return {row, settingsRowCommand(row)};
 }
 
 void refreshSettingsRow(Finder& finder, int row) {

@@ -21,8 +21,14 @@ std::vector<std::string> settingsRowTexts(const Settings& settings);
 void showSettingsList(Finder& finder);
 // List mode 5, the layout for it, then the list.
 void openSettingsList(Finder& finder);
-// Runs the selected row's command, then shows the row's new value in place.
-void chooseSettingsRow(Finder& finder);
+// Space on a row: the row and the command that changes its setting, for the
+// caller to run and then refresh the row with; command 0 when the list is not
+// shown or no row is selected (the user has been told).
+struct SettingsChoice {
+  int row = 0;
+  int command = 0;
+};
+SettingsChoice chooseSettingsRow(Finder& finder);
 // Shows the row's current value (and that of every other row); nothing unless
 // the list is shown.
 void refreshSettingsRow(Finder& finder, int row);

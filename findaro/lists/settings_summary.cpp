@@ -1,8 +1,8 @@
 #include "findaro/lists/settings_summary.h"
 
 #include "common/number_format.h"
-#include "findaro/core/finder.h"
 #include "findaro/lists/value_names.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 namespace {

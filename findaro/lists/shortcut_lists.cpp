@@ -1,8 +1,8 @@
 #include "findaro/lists/shortcut_lists.h"
 
-#include "findaro/core/finder.h"
 #include "findaro/lists/actions_list.h"
 #include "findaro/lists/settings_list.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "common/number_format.h"
-#include "findaro/core/finder.h"
 #include "findaro/lists/shortcut_lists.h"
 #include "findaro/search/search_run.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 namespace {

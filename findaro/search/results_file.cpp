@@ -1,9 +1,9 @@
 #include "findaro/search/results_file.h"
 
-#include "findaro/core/finder.h"
-#include "findaro/core/layout.h"
-#include "findaro/core/toolbar.h"
 #include "findaro/records/results_reader.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/layout.h"
+#include "findaro/view/toolbar.h"
 
 namespace findaro {
 namespace {

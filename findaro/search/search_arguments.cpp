@@ -4,7 +4,7 @@
 
 #include "common/number_format.h"
 #include "common/text.h"
-#include "findaro/core/finder.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 
@@ -130,11 +130,6 @@ std::string engineArgumentsFor(int searchType, const std::string& exclusions, in
     arguments = exclusions + typeOptions(searchType) + sortOption(sortType) + countOption(maxResults) +
                 " -export-csv results.txt " + term;
   return expandCategories(escapeForCommandInterpreter(arguments), lists);
-}
-
-std::string spokenSearchTerm(const std::string& searchTerm) {
-  if (common::trimBlanks(searchTerm).empty()) return "Empty";
-  return common::replaceAll(common::replaceAll(searchTerm, "*", " *"), "?", " ?");
 }
 
 std::string formatTenths(double seconds) {

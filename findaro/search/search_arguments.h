@@ -41,10 +41,6 @@ std::string expandCategories(const std::string& arguments, const CategoryLists& 
 std::string engineArgumentsFor(int searchType, const std::string& exclusions, int sortType, int maxResults,
                                const std::string& term, const CategoryLists& lists);
 
-// The stored search term as it is spoken: "Empty" for a blank one, and a blank
-// before each "*" and "?" so that the voice names them.
-std::string spokenSearchTerm(const std::string& searchTerm);
-
 // The masks of the title and the announcement: "###.0" and "##,##0".
 std::string formatTenths(double seconds);
 std::string formatCount(long long count);

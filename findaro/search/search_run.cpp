@@ -3,12 +3,12 @@
 #include <optional>
 
 #include "common/text.h"
-#include "findaro/core/finder.h"
-#include "findaro/core/layout.h"
-#include "findaro/search/result_cells.h"
 #include "findaro/search/results_file.h"
 #include "findaro/search/search_arguments.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/layout.h"
+#include "findaro/view/result_cells.h"
 
 namespace findaro {
 namespace {

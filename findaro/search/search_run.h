@@ -2,7 +2,7 @@
 // One search, from the text of the search box to a spoken, timed, shown result.
 #include <string>
 
-#include "findaro/core/processes.h"
+#include "findaro/system/processes.h"
 
 namespace findaro {
 

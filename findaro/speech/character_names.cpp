@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "findaro/core/finder.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 namespace {

@@ -1,12 +1,16 @@
 #include "findaro/speech/focus_narration.h"
 
 #include "common/text.h"
-#include "findaro/core/finder.h"
-#include "findaro/search/result_cells.h"
-#include "findaro/search/search_arguments.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/result_cells.h"
 
 namespace findaro {
+
+std::string spokenSearchTerm(const std::string& searchTerm) {
+  if (common::trimBlanks(searchTerm).empty()) return "Empty";
+  return common::replaceAll(common::replaceAll(searchTerm, "*", " *"), "?", " ?");
+}
 
 void announceSearchBoxFocus(Finder& finder) {
   finder.settings.SearchTerm = common::truncateUtf16Units(finder.searchBox.text(), kSearchTermCapacity);

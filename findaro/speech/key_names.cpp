@@ -1,6 +1,6 @@
 #include "findaro/speech/key_names.h"
 
-#include "findaro/core/finder.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 namespace {

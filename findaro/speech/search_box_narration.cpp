@@ -1,9 +1,9 @@
 #include "findaro/speech/search_box_narration.h"
 
-#include "findaro/core/finder.h"
 #include "findaro/speech/character_names.h"
 #include "findaro/speech/key_names.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
 
 namespace findaro {
 namespace {

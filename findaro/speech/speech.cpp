@@ -1,7 +1,7 @@
 #include "findaro/speech/speech.h"
 
-#include "findaro/core/finder.h"
-#include "findaro/search/result_cells.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/result_cells.h"
 
 namespace findaro {
 namespace {

@@ -3,9 +3,9 @@
 #include <string_view>
 
 #include "common/text.h"
-#include "findaro/core/finder.h"
-#include "findaro/search/result_cells.h"
 #include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/result_cells.h"
 
 namespace findaro {
 namespace {

@@ -1,9 +1,9 @@
 #include "findaro/speech/tooltips.h"
 
 #include "common/voice.h"
-#include "findaro/core/finder.h"
 #include "findaro/speech/speech.h"
-#include "findaro/speech/tooltip_texts.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/tooltip_texts.h"
 
 namespace findaro {
 namespace {

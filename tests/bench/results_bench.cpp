@@ -9,9 +9,9 @@
 #include <string>
 
 #include "common/text.h"
-#include "findaro/core/finder.h"
-#include "findaro/search/result_cells.h"
 #include "findaro/records/results_reader.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/result_cells.h"
 #include "support/fake_finder.h"
 
 using namespace findaro;

@@ -4,7 +4,7 @@
 
 #include "common/number_format.h"
 #include "fuzz_support.h"
-#include "magnora/bookmarks.h"
+#include "magnora/actions/bookmarks.h"
 
 namespace {
 

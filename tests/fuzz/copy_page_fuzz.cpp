@@ -3,7 +3,7 @@
 // changes nothing.
 #include "common/text.h"
 #include "fuzz_support.h"
-#include "magnora/copy_page.h"
+#include "magnora/actions/copy_page.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string clean = magnora::cleanText(std::string(reinterpret_cast<const char*>(data), size));

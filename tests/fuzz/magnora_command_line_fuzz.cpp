@@ -2,7 +2,7 @@
 // a bar that fits in 32 bits.
 #include "common/number_format.h"
 #include "fuzz_support.h"
-#include "magnora/bar_settings.h"
+#include "magnora/buttons/bar_settings.h"
 
 using namespace magnora;
 

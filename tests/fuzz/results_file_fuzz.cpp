@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "common/text.h"
-#include "findaro/core/finder.h"
-#include "findaro/search/result_cells.h"
 #include "findaro/records/results_reader.h"
+#include "findaro/state/finder.h"
+#include "findaro/view/result_cells.h"
 #include "fuzz_support.h"
 #include "support/fake_finder.h"
 #include "support/fake_voice.h"

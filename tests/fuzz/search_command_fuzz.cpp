@@ -4,9 +4,9 @@
 #include <string>
 
 #include "common/text.h"
-#include "findaro/core/finder.h"
 #include "findaro/search/search_arguments.h"
 #include "findaro/search/search_run.h"
+#include "findaro/state/finder.h"
 #include "fuzz_support.h"
 #include "support/command_interpreter_model.h"
 #include "support/fake_finder.h"

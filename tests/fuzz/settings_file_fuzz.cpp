@@ -1,7 +1,7 @@
 // findaro.ini as anything may leave it: every setting read within its capacity,
 // and what is written reads back the same.
 #include "common/text.h"
-#include "findaro/core/settings_store.h"
+#include "findaro/state/settings_store.h"
 #include "fuzz_support.h"
 
 using namespace findaro;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "findaro/actions/downloader.h"
-#include "findaro/actions/preview_pane.h"
-#include "findaro/actions/printer.h"
+#include "findaro/controls/preview_pane.h"
+#include "findaro/system/downloader.h"
+#include "findaro/system/printer.h"
 #include "support/call_log.h"
 
 namespace testing_support {

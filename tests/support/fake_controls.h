@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "findaro/core/results_list.h"
-#include "findaro/core/search_box.h"
-#include "findaro/core/toolbar_control.h"
-#include "findaro/core/window.h"
-#include "findaro/speech/tooltip_window.h"
+#include "findaro/controls/results_list.h"
+#include "findaro/controls/search_box.h"
+#include "findaro/controls/toolbar_control.h"
+#include "findaro/controls/tooltip_window.h"
+#include "findaro/controls/window.h"
 #include "support/call_log.h"
 
 namespace testing_support {

@@ -1,6 +1,6 @@
 #pragma once
 // A finder on fakes: every seam recorded or scripted in memory.
-#include "findaro/core/finder.h"
+#include "findaro/state/finder.h"
 #include "support/fake_actions.h"
 #include "support/fake_controls.h"
 #include "support/fake_system.h"

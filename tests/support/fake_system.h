@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "common/text.h"
-#include "findaro/core/clipboard.h"
-#include "findaro/core/clock.h"
-#include "findaro/core/files.h"
-#include "findaro/core/keyboard.h"
-#include "findaro/core/locale.h"
-#include "findaro/core/processes.h"
-#include "findaro/core/sound.h"
+#include "findaro/system/clipboard.h"
+#include "findaro/system/clock.h"
+#include "findaro/system/files.h"
+#include "findaro/system/keyboard.h"
+#include "findaro/system/locale.h"
+#include "findaro/system/processes.h"
+#include "findaro/system/sound.h"
 
 namespace testing_support {
 

@@ -1,8 +1,8 @@
-#include "magnora/bar_layout.h"
+#include "magnora/buttons/bar_layout.h"
 
 #include <gtest/gtest.h>
 
-#include "magnora/buttons.h"
+#include "magnora/buttons/buttons.h"
 
 using namespace magnora;
 

@@ -1,4 +1,4 @@
-#include "magnora/bar_settings.h"
+#include "magnora/buttons/bar_settings.h"
 
 #include <gtest/gtest.h>
 

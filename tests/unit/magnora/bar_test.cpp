@@ -1,8 +1,8 @@
-#include "magnora/bar.h"
+#include "magnora/app/bar_handlers.h"
 
 #include <algorithm>
 
-#include "magnora/buttons.h"
+#include "magnora/buttons/buttons.h"
 #include "unit/magnora/magnora_fakes.h"
 
 using namespace magnora;

@@ -1,6 +1,6 @@
-#include "magnora/bookmarks.h"
+#include "magnora/actions/bookmarks.h"
 
-#include "magnora/buttons.h"
+#include "magnora/buttons/buttons.h"
 #include "unit/magnora/magnora_fakes.h"
 
 using namespace magnora;

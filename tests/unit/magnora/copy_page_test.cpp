@@ -1,6 +1,6 @@
-#include "magnora/copy_page.h"
+#include "magnora/actions/copy_page.h"
 
-#include "magnora/buttons.h"
+#include "magnora/buttons/buttons.h"
 #include "unit/magnora/magnora_fakes.h"
 
 using namespace magnora;

@@ -1,6 +1,6 @@
-#include "magnora/desktop_print.h"
+#include "magnora/actions/desktop_print.h"
 
-#include "magnora/buttons.h"
+#include "magnora/buttons/buttons.h"
 #include "unit/magnora/magnora_fakes.h"
 
 using namespace magnora;

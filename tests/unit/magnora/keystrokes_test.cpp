@@ -1,6 +1,6 @@
-#include "magnora/keystrokes.h"
+#include "magnora/actions/keystrokes.h"
 
-#include "magnora/buttons.h"
+#include "magnora/buttons/buttons.h"
 #include "unit/magnora/magnora_fakes.h"
 
 using namespace magnora;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "magnora/bar.h"
+#include "magnora/app/bar_handlers.h"
 
 namespace magnora_testing {
 

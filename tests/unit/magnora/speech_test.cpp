@@ -1,6 +1,6 @@
-#include "magnora/speech.h"
+#include "magnora/actions/speech.h"
 
-#include "magnora/buttons.h"
+#include "magnora/buttons/buttons.h"
 #include "unit/magnora/magnora_fakes.h"
 
 using namespace magnora;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "findaro/core/commands.h"
+#include "findaro/app/commands.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;

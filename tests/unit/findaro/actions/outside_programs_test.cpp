@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "findaro/core/window_events.h"
+#include "findaro/app/window_events.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;

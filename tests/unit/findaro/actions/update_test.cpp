@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "findaro/actions/program_image.h"
-#include "findaro/core/commands.h"
+#include "findaro/app/commands.h"
 #include "support/finder_fixture.h"
 #include "support/program_images.h"
 

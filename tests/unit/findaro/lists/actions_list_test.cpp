@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "findaro/actions/outside_programs.h"
+#include "findaro/app/window_events.h"
 #include "findaro/lists/settings_list.h"
 #include "support/finder_fixture.h"
 
@@ -24,7 +25,7 @@ class ActionsListTest : public FinderTest {
   }
   void choose(int r) {
     list.selected = r;
-    chooseActionsRow(finder);
+    onListKeyDown(finder, 0x20);
   }
 };
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "findaro/core/commands.h"
+#include "findaro/app/commands.h"
 #include "findaro/lists/colors.h"
 #include "findaro/lists/settings_summary.h"
 #include "support/finder_fixture.h"

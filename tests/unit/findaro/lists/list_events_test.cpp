@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "findaro/actions/outside_programs.h"
-#include "findaro/core/commands.h"
-#include "findaro/core/window_events.h"
+#include "findaro/app/commands.h"
+#include "findaro/app/window_events.h"
 #include "findaro/lists/actions_list.h"
 #include "findaro/lists/settings_list.h"
 #include "support/finder_fixture.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "findaro/core/commands.h"
-#include "findaro/core/window_events.h"
+#include "findaro/app/commands.h"
+#include "findaro/app/window_events.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;
@@ -56,7 +56,7 @@ class SettingsListTest : public FinderTest {
   // Chooses a row as Space on it does.
   void choose(int r) {
     list.selected = r;
-    chooseSettingsRow(finder);
+    onListKeyDown(finder, 0x20);
   }
 };
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "findaro/core/commands.h"
+#include "findaro/app/commands.h"
 #include "findaro/lists/actions_list.h"
 #include "findaro/lists/settings_list.h"
 #include "findaro/search/search_arguments.h"

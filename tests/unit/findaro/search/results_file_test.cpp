@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "findaro/search/result_cells.h"
+#include "findaro/view/result_cells.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;

@@ -1,4 +1,5 @@
 #include "findaro/search/search_arguments.h"
+#include "findaro/speech/focus_narration.h"
 
 #include <gtest/gtest.h>
 

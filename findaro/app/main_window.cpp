@@ -1,0 +1,62 @@
+#include "findaro/app/main_window.h"
+
+#include "findaro/app/window_events.h"
+#include "findaro/lists/colors.h"
+#include "findaro/search/results_file.h"
+#include "findaro/speech/speech.h"
+#include "findaro/state/finder.h"
+#include "findaro/state/settings_store.h"
+#include "findaro/view/layout.h"
+#include "findaro/view/toolbar.h"
+
+namespace findaro {
+
+std::string welcomeText() { return std::string("Welcome to Findaro, version ") + kVersion + "!"; }
+
+std::string buildStampText(const std::string& date, const std::string& time) {
+  return "   Compiled: " + date + " " + time;
+}
+
+std::string windowTitle(const Finder& finder) { return std::string("Findaro ") + kVersion + finder.buildStamp; }
+
+void initialiseWindow(Finder& finder) {
+  Settings& s = finder.settings;
+  loadOrSaveSettings(finder, "get");
+  // The saved rate is heard from the first word, not only after the next change.
+  applySavedSpeechRate(finder);
+  if (s.ShowToolbar == 1) createToolbar(finder);
+  finder.window.setStatusFont(s.FontName, 14);
+  finder.window.setLargeFont(s.FontName, s.FontSize);
+  finder.searchBox.setText(s.SearchTerm);
+  applyColors(finder);
+  if (s.Maximized == 1) finder.window.showMaximized();
+  if (s.Minimized == 1) finder.window.showMinimized();
+  reloadLastResults(finder);
+  finder.window.postStartupStep();
+}
+
+void onStartupStep(Finder& finder) {
+  Settings& s = finder.settings;
+  finder.window.redrawWindow();
+  scrollListToTop(finder, s.TopRow);
+  // A row that no longer exists is not selected (index -1 would mean every row).
+  if (s.LastRow >= 1 && s.LastRow <= finder.results.count()) {
+    finder.list.selectRow(s.LastRow);
+    // The list may already hold that row selected, and then reports no change.
+    setPreviewFile(finder, s.LastRow);
+  }
+  layoutWindow(finder);  // which ends by drawing the preview
+  finder.pendingAnnouncement = welcomeText();
+  finder.searchBox.postSelectAll();
+  finder.searchBox.focus();
+}
+
+void onWindowDestroyed(Finder& finder) {
+  Settings& s = finder.settings;
+  s.TopRow = finder.list.topIndex();
+  s.LastRow = finder.list.selectedRow();
+  loadOrSaveSettings(finder, "save");
+  speakAndWait(finder, "Exiting Findaro");
+}
+
+}  // namespace findaro

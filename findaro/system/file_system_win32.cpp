@@ -1,0 +1,63 @@
+#include "findaro/system/file_system_win32.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "common/files_win32.h"
+#include "common/handles_win32.h"
+#include "common/wide_win32.h"
+
+namespace findaro {
+
+using common::toWide;
+
+std::string Win32Files::programFolder() { return common::fromWide(common::programFolder()); }
+
+std::string Win32Files::settingsPath() {
+  return common::fromWide(common::programFolder() + common::programBaseName() + L".ini");
+}
+
+bool Win32Files::fileExists(const std::string& path) { return common::fileExists(toWide(path)); }
+
+std::optional<std::string> Win32Files::readFile(const std::string& path) {
+  return common::readWholeFile(toWide(path));
+}
+
+std::optional<common::PageBuffer> Win32Files::readLargeFile(const std::string& path) {
+  common::UniqueHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE) {
+    file.release();
+    return std::nullopt;
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
+  common::PageBuffer buffer(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < buffer.capacity()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(buffer.capacity() - done, 1u << 30));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), buffer.data() + done, chunk, &read, nullptr) || read == 0) break;
+    done += read;
+  }
+  buffer.setSize(done);
+  return buffer;
+}
+
+bool Win32Files::replaceFile(const std::string& path, const std::string& bytes) {
+  return common::replaceFileContents(toWide(path), bytes);
+}
+
+bool Win32Files::writeFile(const std::string& path, const std::string& bytes) {
+  return common::writeWholeFile(toWide(path), bytes);
+}
+
+bool Win32Files::deleteFile(const std::string& path) { return common::deleteFileIfPresent(toWide(path)); }
+
+bool Win32Files::moveFile(const std::string& from, const std::string& to) {
+  return MoveFileW(toWide(from).c_str(), toWide(to).c_str()) != 0;
+}
+
+}  // namespace findaro

@@ -1,0 +1,107 @@
+#include "findaro/app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/finder_fixture.h"
+
+using namespace findaro;
+using testing_support::FinderTest;
+
+namespace {
+
+size_t indexOf(const std::vector<std::string>& calls, const std::string& entry) {
+  auto it = std::find(calls.begin(), calls.end(), entry);
+  return it == calls.end() ? calls.size() : static_cast<size_t>(it - calls.begin());
+}
+
+}  // namespace
+
+class MainWindowTest : public FinderTest {};
+
+TEST_F(MainWindowTest, TitleCarriesVersionAndBuildStamp) {
+  finder.buildStamp = buildStampText("12/08/2026", "10:15");
+  EXPECT_EQ(windowTitle(finder), "Findaro 4.1   Compiled: 12/08/2026 10:15");
+  EXPECT_EQ(welcomeText(), "Welcome to Findaro, version 4.1!");
+}
+
+TEST_F(MainWindowTest, InitialisationRunsItsStepsInOrder) {
+  files.files["C:\\prog\\findaro.ini"] =
+      "[All]\r\nSearchTerm=letters\r\nFontName=Verdana\r\nFontSize=36\r\nMaximized=1\r\nMinimized=1\r\nvRate=3\r\n";
+  initialiseWindow(finder);
+  const auto& c = calls.calls;
+  size_t size = indexOf(c, "size 1600x800");
+  size_t toolbar = indexOf(c, "build toolbar");
+  size_t statusFont = indexOf(c, "status font Verdana 14");
+  size_t largeFont = indexOf(c, "large font Verdana 36");
+  size_t text = indexOf(c, "search text letters");
+  size_t colors = indexOf(c, "search colors 65535 16711680");
+  size_t maximize = indexOf(c, "maximize");
+  size_t minimize = indexOf(c, "minimize");
+  size_t post = indexOf(c, "post startup step");
+  EXPECT_LT(size, toolbar);
+  EXPECT_LT(toolbar, statusFont);
+  EXPECT_LT(statusFont, largeFont);
+  EXPECT_LT(largeFont, text);
+  EXPECT_LT(text, colors);
+  EXPECT_LT(colors, maximize);
+  EXPECT_LT(maximize, minimize);
+  EXPECT_LT(minimize, post);
+  EXPECT_EQ(post, c.size() - 1);
+  EXPECT_TRUE(calls.called("list colors 65535 16711680"));
+  // The saved rate is heard from the first word.
+  EXPECT_EQ(voice.rates, std::vector<int>{3});
+}
+
+TEST_F(MainWindowTest, NoToolbarIsBuiltWhenItIsSwitchedOff) {
+  files.files["C:\\prog\\findaro.ini"] = "[All]\r\nShowToolbar=0\r\n";
+  initialiseWindow(finder);
+  EXPECT_FALSE(calls.called("build toolbar"));
+}
+
+TEST_F(MainWindowTest, StartupStepRestoresTheRowAndGreetsBeforeTheSearchBoxSpeaks) {
+  std::vector<ResultRecord> records(5);
+  finder.results.assign(records);
+  finder.settings.LastRow = 4;
+  finder.settings.TopRow = 2;
+  onStartupStep(finder);
+  EXPECT_TRUE(calls.called("select row 4"));
+  EXPECT_TRUE(calls.called("scroll 40"));
+  EXPECT_EQ(finder.pendingAnnouncement, "Welcome to Findaro, version 4.1!");
+  EXPECT_EQ(calls.calls.back(), "focus search box");
+  EXPECT_LT(indexOf(calls.calls, "select all search text"), indexOf(calls.calls, "focus search box"));
+}
+
+TEST_F(MainWindowTest, StartupStepSelectsNoRowThatIsNotThere) {
+  finder.settings.LastRow = 0;
+  onStartupStep(finder);
+  finder.settings.LastRow = 9;  // the saved results had more rows
+  onStartupStep(finder);
+  for (const std::string& call : calls.calls) EXPECT_EQ(call.rfind("select row", 0), std::string::npos) << call;
+}
+
+TEST_F(MainWindowTest, DestroyKeepsTheListPositionSavesAndSaysGoodbyeLast) {
+  list.top = 12;
+  list.selected = 15;
+  onWindowDestroyed(finder);
+  const std::string& saved = files.files.at("C:\\prog\\findaro.ini");
+  EXPECT_NE(saved.find("LastRow= 15\r\nTopRow= 12\r\n"), std::string::npos);
+  ASSERT_FALSE(voice.spoken.empty());
+  EXPECT_EQ(voice.spoken.back(), (testing_support::Utterance{"Exiting Findaro", 2}));
+}
+
+TEST_F(MainWindowTest, StartupStepShowsThePictureOfTheRestoredRowEvenWhenTheListReportsNoChange) {
+  std::vector<ResultRecord> records(2);
+  records[1].Name = "sun.png";
+  records[1].Folder = "c:\\pics\\";
+  finder.results.assign(records);
+  files.files["c:\\pics\\sun.png"] = "png";
+  preview.imageSize = findaro::Size{40, 40};
+  finder.settings.ShowPreview = 1;
+  finder.settings.LastRow = 2;
+  onStartupStep(finder);
+  EXPECT_EQ(finder.previewFile, "c:\\pics\\sun.png");
+  EXPECT_LT(indexOf(calls.calls, "select row 2"), indexOf(calls.calls, "pane load c:\\pics\\sun.png"));
+  EXPECT_TRUE(calls.called("pane draw 0,0 400x400"));
+}

@@ -1,0 +1,88 @@
+#include "findaro/view/layout.h"
+
+#include <gtest/gtest.h>
+
+#include "support/finder_fixture.h"
+
+using namespace findaro;
+using testing_support::FinderTest;
+
+TEST(Layout, PlacesTheControlsFromTheClientSize) {
+  LayoutInput in{1600, 760, 90, 30, 48, 0};
+  ControlPlacements p = placeControls(in);
+  EXPECT_EQ(p.searchBox, (Placement{10, 90, 1580, 96}));
+  EXPECT_EQ(p.resultsList, (Placement{10, 191, 1580, 760 - 90 - 96 - 30 - 10}));
+  in.showPreview = 1;
+  p = placeControls(in);
+  EXPECT_EQ(p.resultsList.width, 960);
+  EXPECT_EQ(p.previewPane, (Placement{980, 191, 610, 534}));
+}
+
+TEST(Layout, WithoutAToolbarTheSearchBoxSitsAtTheTop) {
+  ControlPlacements p = placeControls({1000, 600, 0, 20, 30, 0});
+  EXPECT_EQ(p.searchBox.y, 0);
+  EXPECT_EQ(p.resultsList.y, 65);
+}
+
+TEST(Layout, ATinyWindowGivesEmptyControlsRatherThanNegativeOnes) {
+  ControlPlacements p = placeControls({10, 50, 90, 30, 48, 1});
+  EXPECT_EQ(p.searchBox.width, 0);
+  EXPECT_EQ(p.resultsList.height, 0);
+  EXPECT_EQ(p.previewPane.width, 0);
+}
+
+TEST(Layout, ColumnWidthsFollowTheClientWidthRoundedHalfToEven) {
+  ColumnLayout c = columnsFor(1, 1600, "25");
+  EXPECT_TRUE(c.changes);
+  EXPECT_EQ(c.titles[0], " Name  (25)");
+  EXPECT_EQ(c.titles[1], " Path");
+  EXPECT_EQ(c.titles[2], " Date");
+  EXPECT_EQ(c.titles[3], " Size");
+  EXPECT_EQ(c.widths[0], 503);
+  EXPECT_EQ(c.widths[1], 503);
+  EXPECT_EQ(c.widths[2], 356);
+  EXPECT_EQ(c.widths[3], 238);
+  EXPECT_EQ(columnsFor(1, 1599, "1").widths[0], 503);  // 503.0
+  EXPECT_EQ(columnsFor(0, 90, "0").widths[3], 70);     // 70.0
+}
+
+TEST(Layout, TheListsShowOneColumnAcrossTheWindow) {
+  ColumnLayout settings = columnsFor(5, 1200, "0");
+  EXPECT_EQ(settings.titles[0], "Settings Shortcuts");
+  EXPECT_EQ(settings.widths[0], 1200);
+  for (int i = 1; i < 4; ++i) {
+    EXPECT_EQ(settings.titles[i], "");
+    EXPECT_EQ(settings.widths[i], 0);
+  }
+  EXPECT_EQ(columnsFor(6, 1200, "0").titles[0], "Action Shortcuts");
+  EXPECT_FALSE(columnsFor(7, 1200, "0").changes);
+}
+
+class LayoutWindowTest : public FinderTest {};
+
+TEST_F(LayoutWindowTest, CountsThePlaceholderAsNoResults) {
+  layoutWindow(finder);
+  EXPECT_EQ(list.columns[1].title, " Name  (0)");
+  std::vector<ResultRecord> records(3);
+  records[0].Name = "a";
+  finder.results.assign(records);
+  layoutWindow(finder);
+  EXPECT_EQ(list.columns[1].title, " Name  (3)");
+  EXPECT_EQ(list.columns[1].width, 503);
+}
+
+TEST_F(LayoutWindowTest, ShowsOrHidesThePreviewAndToolbar) {
+  finder.settings.ShowPreview = 1;
+  finder.settings.ShowToolbar = 0;
+  layoutWindow(finder);
+  EXPECT_TRUE(window.visible[kPreviewPane]);
+  EXPECT_FALSE(window.visible[kToolbar]);
+  EXPECT_EQ(window.placements[kResultsList].width, 960);
+}
+
+TEST_F(LayoutWindowTest, ScrollsTheListByWholeRows) {
+  list.rowPixels = 40;
+  list.scrollPosition = 2;
+  scrollListToTop(finder, 7);
+  EXPECT_TRUE(calls.called("scroll 200"));
+}

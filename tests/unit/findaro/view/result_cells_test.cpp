@@ -1,0 +1,75 @@
+#include "findaro/view/result_cells.h"
+
+#include <gtest/gtest.h>
+
+#include "findaro/records/result_records.h"
+#include "support/finder_fixture.h"
+
+using namespace findaro;
+using testing_support::FinderTest;
+
+class ResultCellsTest : public FinderTest {
+ protected:
+  std::string sizeOf(long long bytes) {
+    RecordView r;
+    r.SizeValue = bytes;
+    return formatSize(finder, r);
+  }
+};
+
+TEST_F(ResultCellsTest, SizesInKilobytesRoundHalfToEvenAndNeverShowZeroForData) {
+  EXPECT_EQ(sizeOf(1499), "1 KB");
+  EXPECT_EQ(sizeOf(1500), "2 KB");
+  EXPECT_EQ(sizeOf(2500), "2 KB");
+  EXPECT_EQ(sizeOf(200), "1 KB");
+  EXPECT_EQ(sizeOf(1234567), "1,235 KB");
+  EXPECT_EQ(sizeOf(0), "0 KB");
+  EXPECT_EQ(sizeOf(3221225472LL), "3,221,225 KB");  // 3 GiB stays positive
+}
+
+TEST_F(ResultCellsTest, WithoutKilobytesTheExactByteCountIsShown) {
+  finder.settings.UseKB = 0;
+  EXPECT_EQ(sizeOf(1234567), "1,234,567 bytes");
+  EXPECT_EQ(sizeOf(0), "0 bytes");
+}
+
+TEST(ShortenFolder, KeepsTheFirstTwoAndTheLastLevel) {
+  EXPECT_EQ(shortenFolder("c:\\users\\ann\\documents\\letters\\"), "c:\\users\\...\\letters");
+  EXPECT_EQ(shortenFolder("c:\\users\\ann\\documents\\letters"), "c:\\users\\...\\letters");
+  EXPECT_EQ(shortenFolder(""), "");
+  EXPECT_EQ(shortenFolder("c:\\users\\ann\\"), "c:\\users\\...\\ann");
+  EXPECT_EQ(shortenFolder("\\\\server\\share\\dir\\"), "\\\\...\\dir");
+  // Fewer than three levels are shown as they are.
+  EXPECT_EQ(shortenFolder("c:\\"), "c:\\");
+  EXPECT_EQ(shortenFolder("c:\\users\\"), "c:\\users\\");
+}
+
+TEST_F(ResultCellsTest, CellsFollowTheSettings) {
+  ResultRecord folder;
+  folder.Name = "letters";
+  folder.Folder = "c:\\users\\ann\\documents\\";
+  folder.DateText = "03/04/2024 10:15";
+  folder.IsFolder = 1;
+  ResultRecord file;
+  file.Name = "a.txt";
+  file.Folder = "c:\\";
+  file.DateText = "03/04/2024 10:15";
+  file.SizeText = "1500";
+  file.SizeValue = 1500;
+  finder.results.assign({folder, file});
+  EXPECT_EQ(cellText(finder, 1, 1), "(f) letters");
+  EXPECT_EQ(cellText(finder, 1, 2), "c:\\users\\...\\documents");
+  EXPECT_EQ(cellText(finder, 1, 4), "");
+  EXPECT_EQ(cellText(finder, 2, 4), "2 KB");
+  finder.settings.ShortPath = 0;
+  finder.settings.EnableTime = 0;
+  EXPECT_EQ(cellText(finder, 1, 2), "c:\\users\\ann\\documents\\");
+  EXPECT_EQ(cellText(finder, 1, 3), "03/04/2024");
+  EXPECT_EQ(cellText(finder, 3, 1), "");  // a row that is not there
+  EXPECT_EQ(rowImage(finder, 1), 0);
+  EXPECT_EQ(rowImage(finder, 2), -1);
+  EXPECT_EQ(rowImage(finder, 3), -1);
+  finder.results.resetToSingle(kLoadingName);
+  EXPECT_EQ(cellText(finder, 1, 4), "");
+  EXPECT_EQ(statusText(finder, 1), "  1  Loading ...      ");
+}
