@@ -20,7 +20,6 @@ enum class ProgramImageCheck {
   OtherMachine,    // a program for another processor or word size
   NotAnApplication,  // a library, a console tool, an object file
   Truncated,       // fewer bytes than the headers promise
-  Oversized,       // bytes beyond what the headers account for
 };
 
 // The size the headers promise: the headers, every section's raw data, the

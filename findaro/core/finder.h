@@ -24,6 +24,7 @@
 #include "findaro/core/window.h"
 #include "findaro/records/result_records.h"
 #include "findaro/speech/tooltip_window.h"
+#include "findaro/system/signature_check.h"
 
 namespace findaro {
 
@@ -47,6 +48,7 @@ struct FinderSeams {
   Clock& clock;
   Locale& locale;
   Downloader& downloader;
+  SignatureCheck& signatureCheck;
 };
 
 struct Finder : FinderSeams {
@@ -66,7 +68,10 @@ struct Finder : FinderSeams {
   int previewForeground = 65535;
   int previewBackground = 0xFF0000;
   Size previewImage;
-  std::string updateAddress = kUpdateAddress;
+  std::string updateAddress = updateAddressFrom(std::nullopt);
+  // The running program's own file: the key its updates must be signed with and
+  // its version are read from it.
+  std::string programFile;
   std::vector<std::pair<std::string, std::string>> categoryLists;  // prefix and extension list
 
   // The shortcut looked up last, and the toolbar's large tip.
