@@ -168,19 +168,26 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
 
 }  // namespace
 
+namespace {
+
+struct AnyWindowSearch {
+  const std::function<bool(HWND, const std::wstring&)>* accept;
+  HWND found = nullptr;
+};
+
+// A named CALLBACK, not a lambda: the 32-bit build calls it as stdcall.
+BOOL CALLBACK acceptWindow(HWND window, LPARAM data) {
+  auto* s = reinterpret_cast<AnyWindowSearch*>(data);
+  if (!IsWindowVisible(window) || !(*s->accept)(window, windowText(window))) return TRUE;
+  s->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
 HWND findAnyWindow(const std::function<bool(HWND window, const std::wstring& title)>& accept) {
-  struct Search {
-    const std::function<bool(HWND, const std::wstring&)>* accept;
-    HWND found = nullptr;
-  } search{&accept};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (!IsWindowVisible(window) || !(*s->accept)(window, windowText(window))) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  AnyWindowSearch search{&accept};
+  EnumWindows(acceptWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

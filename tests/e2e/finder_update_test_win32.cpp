@@ -41,21 +41,20 @@ class HostKeys {
   bool made_ = false;
 };
 
+BOOL CALLBACK firstLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD found, LONG_PTR into) {
+  *reinterpret_cast<WORD*>(into) = found;
+  return FALSE;
+}
+
 // A resource of a program file, and the same resource replaced in the file, in
 // the language the program has it in.
 std::string resourceOf(const std::wstring& program, LPCWSTR type, LPCWSTR name, WORD* language = nullptr) {
-  HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!module) return {};
   std::string data;
   if (language) {
     *language = 0;
-    EnumResourceLanguagesW(
-        module, type, name,
-        [](HMODULE, LPCWSTR, LPCWSTR, WORD found, LONG_PTR into) -> BOOL {
-          *reinterpret_cast<WORD*>(into) = found;
-          return FALSE;
-        },
-        reinterpret_cast<LONG_PTR>(language));
+    EnumResourceLanguagesW(module, type, name, firstLanguage, reinterpret_cast<LONG_PTR>(language));
   }
   if (HRSRC found = FindResourceW(module, name, type)) {
     if (HGLOBAL loaded = LoadResource(module, found))
