@@ -64,7 +64,8 @@ std::optional<ProgramHeaders> readProgramHeaders(std::string_view bytes) {
     h.directories.push_back({*address, *size});
   }
 
-  if (optionalEnd + *sections * kSectionHeaderBytes > bytes.size()) return std::nullopt;
+  h.sectionTableEnd = optionalEnd + *sections * kSectionHeaderBytes;
+  if (h.sectionTableEnd > bytes.size()) return std::nullopt;
   for (std::uint64_t i = 0; i < *sections; ++i) {
     const std::uint64_t header = optionalEnd + i * kSectionHeaderBytes;
     ProgramSection s;

@@ -39,7 +39,8 @@ struct ProgramHeaders {
   std::uint16_t characteristics = 0;
   std::uint16_t optionalMagic = 0;
   std::uint16_t subsystem = 0;
-  std::uint32_t headersSize = 0;
+  std::uint32_t headersSize = 0;      // what the optional header says the headers take
+  std::uint64_t sectionTableEnd = 0;  // where the headers really end: after the section table
   std::uint32_t symbolTableAt = 0;
   std::uint32_t symbolCount = 0;
   std::vector<DataDirectory> directories;  // only those the optional header has room for

@@ -56,6 +56,11 @@ ProgramImageCheck checkProgramImage(std::string_view bytes, std::uint16_t machin
   std::optional<ProgramHeaders> h = readProgramHeaders(bytes);
   if (!h) return bytes.size() >= 2 && bytes[0] == 'M' && bytes[1] == 'Z' ? ProgramImageCheck::Truncated
                                                                          : ProgramImageCheck::NotAProgram;
+  // Headers that leave out their own section table, or name no section with
+  // data, describe nothing Windows would start.
+  const bool anySection = std::any_of(h->sections.begin(), h->sections.end(),
+                                      [](const ProgramSection& s) { return s.rawSize > 0; });
+  if (h->headersSize < h->sectionTableEnd || !anySection) return ProgramImageCheck::NotAProgram;
   if (h->machine != machine || h->optionalMagic != optionalMagicFor(machine)) return ProgramImageCheck::OtherMachine;
   if (!(h->characteristics & kExecutableImage) || (h->characteristics & kDynamicLibrary) ||
       h->subsystem != kSubsystemWindowsGui)

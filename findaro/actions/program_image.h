@@ -16,7 +16,8 @@ std::uint16_t runningProgramMachine();
 
 enum class ProgramImageCheck {
   Complete,
-  NotAProgram,     // no DOS and PE headers: a web page, an error text, nothing
+  NotAProgram,     // no DOS and PE headers (a web page, an error text, nothing),
+                   // or headers that describe no program
   OtherMachine,    // a program for another processor or word size
   NotAnApplication,  // a library, a console tool, an object file
   Truncated,       // fewer bytes than the headers promise

@@ -54,6 +54,16 @@ TEST(ProgramImage, WebPagesAndOtherFilesAreNotPrograms) {
   EXPECT_NE(checkProgramImage(farAway, kMachineAmd64), ProgramImageCheck::Complete);
 }
 
+TEST(ProgramImage, HeadersThatDescribeNoProgramAreRefusedWhateverFollows) {
+  const std::string image = programImage({kMachineI386});
+  std::string noHeaders = image;
+  testing_support::put(noHeaders, 0x58 + 60, 0, 4);  // the headers' size: none
+  EXPECT_EQ(checkProgramImage(noHeaders, kMachineI386), ProgramImageCheck::NotAProgram);
+  std::string noSections = image;
+  for (size_t section : {0x58 + 224, 0x58 + 224 + 40}) testing_support::put(noSections, section + 16, 0, 4);
+  EXPECT_EQ(checkProgramImage(noSections, kMachineI386), ProgramImageCheck::NotAProgram);
+}
+
 TEST(ProgramImage, AProgramForAnotherMachineOrOfAnotherKindIsRefused) {
   EXPECT_EQ(checkProgramImage(programImage({kMachineI386}), kMachineAmd64), ProgramImageCheck::OtherMachine);
   EXPECT_EQ(checkProgramImage(programImage({kMachineAmd64}), kMachineI386), ProgramImageCheck::OtherMachine);
