@@ -16,7 +16,6 @@ class LittleEndianBytes {
   std::optional<std::uint32_t> read(std::uint64_t at, int width) const;
   std::optional<std::uint16_t> u16(std::uint64_t at) const;
   std::optional<std::uint32_t> u32(std::uint64_t at) const { return read(at, 4); }
-  std::uint64_t size() const { return bytes_.size(); }
 
  private:
   std::string_view bytes_;

@@ -87,10 +87,11 @@ std::string upperCase(std::string_view text) {
   return upper;
 }
 
-// Type, then name, then language: the first language of the resource the two
-// tests pick, as bytes of the file.
-std::optional<std::string_view> findResource(std::string_view bytes, std::uint16_t type,
-                                             const std::function<bool(const ResourceSection&, const DirectoryEntry&)>& pickName) {
+using NamePick = std::function<bool(const ResourceSection&, const DirectoryEntry&)>;
+
+// Type, then name, then language: the first language of the resource of the
+// type whose name `pickName` accepts, as bytes of the file.
+std::optional<std::string_view> findResource(std::string_view bytes, std::uint16_t type, const NamePick& pickName) {
   std::optional<ProgramHeaders> h = readProgramHeaders(bytes);
   if (!h || h->directories.size() <= kResourceDirectory) return std::nullopt;
   const DataDirectory& resources = h->directories[kResourceDirectory];

@@ -31,7 +31,8 @@ class DerReader {
       // Nothing this program reads is 64 KiB long.
       if (lengthBytes == 0 || lengthBytes > 2 || bytes_.size() - start < lengthBytes) return std::nullopt;
       length = 0;
-      for (std::size_t i = 0; i < lengthBytes; ++i) length = (length << 8) | static_cast<unsigned char>(bytes_[start + i]);
+      for (std::size_t i = 0; i < lengthBytes; ++i)
+        length = (length << 8) | static_cast<unsigned char>(bytes_[start + i]);
       const bool shortestForm = length >= 0x80 && (lengthBytes == 1 || length > 0xFF);
       if (!shortestForm) return std::nullopt;
       start += lengthBytes;

@@ -461,7 +461,7 @@ int runHostCommand(const std::string& command, std::string* output, std::chrono:
   // Wine cannot wait for a process of the host, so the shell leaves its exit
   // code in a file once the command has ended.
   static int counter = 0;
-  std::string base = "/tmp/e2e-host-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+  std::string base = hostTempName("host-" + std::to_string(++counter));
   std::string line = "(" + command + ") > '" + base + ".out' 2>/dev/null; echo $? > '" + base + ".tmp'; mv '" +
                      base + ".tmp' '" + base + ".code'";
   std::wstring commandLine = L"Z:\\bin\\sh -c \"" + widen(line) + L"\"";
@@ -479,6 +479,14 @@ int runHostCommand(const std::string& command, std::string* output, std::chrono:
   DeleteFileW(code.c_str());
   DeleteFileW(hostPath(base + ".out").c_str());
   return result;
+}
+
+std::string hostTempName(const std::string& what) {
+  // scripts/e2e names its run; without it, this process's number must do.
+  wchar_t run[64] = L"";
+  DWORD length = GetEnvironmentVariableW(L"E2E_RUN", run, 64);
+  std::string tag = length > 0 && length < 64 ? narrow(run) : std::to_string(GetCurrentProcessId());
+  return "/tmp/e2e-" + tag + "-" + what;
 }
 
 std::wstring hostPath(const std::string& unixPath) {

@@ -15,7 +15,7 @@ namespace {
 // with them as a release is signed.
 class HostKeys {
  public:
-  HostKeys() : folder_("/tmp/e2e-update-keys-" + std::to_string(GetCurrentProcessId())) {
+  HostKeys() : folder_(hostTempName("update-keys")) {
     made_ = runHostCommand("rm -rf '" + folder_ + "' && mkdir -p '" + folder_ + "' && cd '" + folder_ +
                                "' && for key in ours other; do openssl ecparam -name prime256v1 -genkey -noout "
                                "-out $key.pem && openssl ec -in $key.pem -pubout -outform DER -out $key.der; done",

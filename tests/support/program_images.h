@@ -95,7 +95,8 @@ inline std::string resourceSection(const std::vector<ProgramResource>& resources
     put(s, dataEntry[i] + 4, static_cast<std::uint32_t>(r.data.size()), 4);
     if (!r.name.empty()) {
       put(s, nameAt[i], static_cast<std::uint32_t>(r.name.size()), 2);
-      for (size_t c = 0; c < r.name.size(); ++c) put(s, nameAt[i] + 2 + 2 * c, static_cast<unsigned char>(r.name[c]), 2);
+      for (size_t c = 0; c < r.name.size(); ++c)
+        put(s, nameAt[i] + 2 + 2 * c, static_cast<unsigned char>(r.name[c]), 2);
     }
     s.replace(dataAt[i], r.data.size(), r.data);
   }

@@ -348,7 +348,8 @@ std::multimap<std::string, std::string> readmeKeys() {
   for (const std::string& line : readmeSection("EVERY KEY AND BUTTON")) {
     if (line.rfind("  ", 0) == 0 && line.size() > 2 && line[2] != ' ') {
       size_t gap = line.find("  ", 2);
-      last = entries.emplace(line.substr(2, gap - 2), gap == std::string::npos ? "" : common::trimBlanks(line.substr(gap)));
+      const std::string text = gap == std::string::npos ? "" : common::trimBlanks(line.substr(gap));
+      last = entries.emplace(line.substr(2, gap - 2), text);
     } else if (line.rfind("    ", 0) == 0 && last != entries.end()) {
       last->second += " " + common::trimBlanks(line);
     }
@@ -404,7 +405,8 @@ TEST_F(CommandsTest, TheReadmeListsEveryKeyOfTheTableOnceByTheNameItIsAnnouncedB
     const bool button = given.front() == '[' && given.back() == ']';
     const bool tableKey = std::any_of(shortcutKeys().begin(), shortcutKeys().end(),
                                       [&](const ShortcutKey& k) { return keyName(k) == given; });
-    EXPECT_TRUE(button || tableKey || handledByTheWindow.count(given)) << given << " is listed, but Findaro has no such key";
+    EXPECT_TRUE(button || tableKey || handledByTheWindow.count(given))
+        << given << " is listed, but Findaro has no such key";
     EXPECT_FALSE(text.empty()) << given << " does not say what it does";
   }
 }
@@ -417,7 +419,8 @@ TEST(Readme, EveryToolbarButtonIsListedWithItsKeyOrOnItsOwn) {
       for (const ToolbarItem& item : toolbarLayout(wide, page, 0)) {
         if (item.separator) continue;
         // The page buttons show an arrow, not a word.
-        const std::string button = "[" + (common::trimBlanks(item.caption).empty() ? std::string("arrow") : item.caption) + "]";
+        const std::string caption = common::trimBlanks(item.caption).empty() ? std::string("arrow") : item.caption;
+        const std::string button = "[" + caption + "]";
         captions.insert(button);
         if (std::optional<std::string> key = keyOfCommand(item.command)) {
           ASSERT_EQ(entries.count(*key), 1u) << *key;
