@@ -7,6 +7,8 @@ file(GLOB_RECURSE UNIT_TEST_SOURCES CONFIGURE_DEPENDS
 list(FILTER UNIT_TEST_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+# Tests that read files of the project itself: the users' readme, the release key.
+target_compile_definitions(unit_tests PRIVATE FINDARO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(unit_tests PRIVATE findaro_behaviour GTest::gtest_main GTest::gmock)
 foreach(lib magnora_behaviour standin_behaviour)
   if(TARGET ${lib})

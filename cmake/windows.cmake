@@ -1,8 +1,13 @@
 # Windows (MinGW): the programs, the stand-in search client and the end-to-end tests.
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}")
+# The resource compiler reads the release key's public half into the finder.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/findaro.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/installer/update_key.der)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static)
+# The shipped programs carry no symbols: what the tests run is what users get.
+set(SHIPPED_LINK_OPTIONS -municode $<$<CONFIG:Release,MinSizeRel>:-s>)
 
 set(BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 
@@ -21,21 +26,21 @@ add_custom_target(build_stamp
 add_executable(findaro WIN32 ${FINDARO_WIN32} ${STAMP_SOURCE} ${CMAKE_SOURCE_DIR}/resources/findaro.rc)
 add_dependencies(findaro build_stamp)
 target_link_libraries(findaro PRIVATE findaro_behaviour common_win32
-  comctl32 gdiplus uxtheme shlwapi shell32 user32 gdi32 winspool urlmon wininet)
+  comctl32 gdiplus uxtheme shlwapi shell32 user32 gdi32 winspool urlmon wininet bcrypt)
 set_target_properties(findaro PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
-target_link_options(findaro PRIVATE -municode)
+target_link_options(findaro PRIVATE ${SHIPPED_LINK_OPTIONS})
 
 add_executable(start_findaro WIN32 ${CMAKE_SOURCE_DIR}/tools/start_findaro/start_findaro_win32.cpp
   ${CMAKE_SOURCE_DIR}/resources/start_findaro.rc)
 set_target_properties(start_findaro PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
-target_link_options(start_findaro PRIVATE -municode)
+target_link_options(start_findaro PRIVATE ${SHIPPED_LINK_OPTIONS})
 
 if(MAGNORA_WIN32)
   add_executable(magnora WIN32 ${MAGNORA_WIN32} ${CMAKE_SOURCE_DIR}/resources/magnora.rc)
   target_link_libraries(magnora PRIVATE magnora_behaviour common_win32
     comctl32 uxtheme shell32 user32 gdi32 winspool ws2_32)
   set_target_properties(magnora PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BIN_DIR})
-  target_link_options(magnora PRIVATE -municode)
+  target_link_options(magnora PRIVATE ${SHIPPED_LINK_OPTIONS})
 endif()
 
 # The stand-in client never goes beside the finder, so that on a real system it
@@ -47,11 +52,8 @@ if(STANDIN_WIN32)
   target_link_options(es PRIVATE -municode)
 endif()
 
-# End-to-end tests: a Windows GoogleTest program that drives the real programs.
-# Only the 64-bit build runs here (under Wine), so only it carries them.
-if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
-  return()
-endif()
+# End-to-end tests: a Windows GoogleTest program that drives the real programs
+# of its own build, under Wine: the 64-bit one and the 32-bit one users get.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -65,7 +67,10 @@ if(E2E_SOURCES)
 endif()
 
 # `make run` without a display: the demo that starts the finder, searches and
-# saves a picture of its window.
+# saves a picture of its window. `make run` starts the 64-bit build.
+if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
+  return()
+endif()
 add_executable(run_demo ${CMAKE_SOURCE_DIR}/tests/e2e/demo/run_demo_win32.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/driver_win32.cpp)
 target_include_directories(run_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
 target_link_libraries(run_demo PRIVATE common_behaviour user32 gdi32)

@@ -21,9 +21,7 @@ std::string ansiToUtf8(std::string_view bytes) {
   return fromWide(wide);
 }
 
-namespace {
-
-std::wstring modulePath() {
+std::wstring programPath() {
   std::wstring path(MAX_PATH, L'\0');
   while (true) {
     DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -35,16 +33,14 @@ std::wstring modulePath() {
   }
 }
 
-}  // namespace
-
 std::wstring programFolder() {
-  std::wstring path = modulePath();
+  std::wstring path = programPath();
   size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
 std::wstring programBaseName() {
-  std::wstring path = modulePath();
+  std::wstring path = programPath();
   size_t slash = path.find_last_of(L"\\/");
   std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
   size_t dot = name.find_last_of(L'.');

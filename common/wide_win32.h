@@ -12,8 +12,9 @@ std::string fromWide(std::wstring_view wide);
 // Bytes in the system's ANSI code page, as UTF-8.
 std::string ansiToUtf8(std::string_view bytes);
 
-// The running program's folder with its trailing backslash, and its file name
-// without the extension.
+// The running program's file; its folder with its trailing backslash, and its
+// file name without the extension.
+std::wstring programPath();
 std::wstring programFolder();
 std::wstring programBaseName();
 

@@ -16,11 +16,11 @@ std::uint16_t runningProgramMachine();
 
 enum class ProgramImageCheck {
   Complete,
-  NotAProgram,     // no DOS and PE headers: a web page, an error text, nothing
+  NotAProgram,     // no DOS and PE headers (a web page, an error text, nothing),
+                   // or headers that describe no program
   OtherMachine,    // a program for another processor or word size
   NotAnApplication,  // a library, a console tool, an object file
   Truncated,       // fewer bytes than the headers promise
-  Oversized,       // bytes beyond what the headers account for
 };
 
 // The size the headers promise: the headers, every section's raw data, the

@@ -2,19 +2,27 @@
 
 #include "common/text.h"
 #include "findaro/actions/program_image.h"
+#include "findaro/actions/program_resources.h"
+#include "findaro/actions/release_signature.h"
 #include "findaro/speech/speech.h"
 #include "findaro/state/finder.h"
 
 namespace findaro {
 
 const char* const kUpdateAddress = "https://www.findaro.org/download/findaro.exe";
+const char* const kUpdateAddress64 = "https://www.findaro.org/download/findaro64.exe";
 
 namespace {
 
-// The program folder's three names of the update, and the previous backup's
-// place while the swap is under way.
+// The name of the resource that holds the key releases are signed with.
+constexpr const char* kUpdateKeyResource = "UPDATEKEY";
+constexpr const char* kSignatureSuffix = ".sig";
+
+// The program folder's names of the update, and the previous backup's place
+// while the swap is under way.
 struct UpdateFiles {
   std::string download;
+  std::string signature;
   std::string program;
   std::string backup;
   std::string previousBackup;
@@ -22,12 +30,34 @@ struct UpdateFiles {
 
 UpdateFiles updateFiles(Finder& finder) {
   std::string folder = finder.files.programFolder();
-  return {folder + "findaro.tmp", folder + "findaro.exe", folder + "findaro.old", folder + "findaro.old.previous"};
+  return {folder + "findaro.tmp", folder + "findaro.sig", folder + "findaro.exe", folder + "findaro.old",
+          folder + "findaro.old.previous"};
 }
 
-bool downloadedProgramIsWhole(Finder& finder, const std::string& path) {
-  std::optional<std::string> bytes = finder.files.readFile(path);
-  return bytes && checkProgramImage(*bytes, runningProgramMachine()) == ProgramImageCheck::Complete;
+bool downloadRelease(Finder& finder, const UpdateFiles& f) {
+  return finder.downloader.download(finder.updateAddress, f.download) &&
+         finder.downloader.download(finder.updateAddress + kSignatureSuffix, f.signature);
+}
+
+// Signed with the private half of the key the running program carries; a
+// running program without a readable key trusts nothing.
+bool signedForUs(Finder& finder, const std::string& running, const std::string& release,
+                 const std::string& signatureFile) {
+  std::optional<std::string_view> keyInfo = programResource(running, kRawDataResource, kUpdateKeyResource);
+  if (!keyInfo) return false;
+  std::optional<std::string> key = p256KeyFromDer(*keyInfo);
+  std::optional<std::string> signature = p256SignatureFromDer(signatureFile);
+  return key && signature && finder.signatureCheck.verifies(*key, release, *signature);
+}
+
+bool releaseIsTrusted(Finder& finder, const UpdateFiles& f) {
+  std::optional<std::string> running = finder.files.readFile(finder.programFile);
+  std::optional<std::string> release = finder.files.readFile(f.download);
+  std::optional<std::string> signature = finder.files.readFile(f.signature);
+  if (!running || !release || !signature) return false;
+  return signedForUs(finder, *running, *release, *signature) &&
+         checkProgramImage(*release, runningProgramMachine()) == ProgramImageCheck::Complete &&
+         isNoOlderRelease(programFileVersion(*release), programFileVersion(*running));
 }
 
 // findaro.exe to findaro.old and findaro.tmp to findaro.exe, each move checked;
@@ -57,21 +87,30 @@ bool swapInDownload(Finder& finder, const UpdateFiles& f) {
 
 }  // namespace
 
+bool isNoOlderRelease(const std::optional<FileVersion>& release, const std::optional<FileVersion>& running) {
+  return release && running && !(*release < *running);
+}
+
+std::string updateAddressFor(std::uint16_t machine) {
+  return machine == kMachineI386 ? kUpdateAddress : kUpdateAddress64;
+}
+
 std::string updateAddressFrom(const std::optional<std::string>& environmentValue) {
   if (environmentValue) {
     std::string address = common::trimSpace(*environmentValue);
     if (!address.empty()) return address;
   }
-  return kUpdateAddress;
+  return updateAddressFor(runningProgramMachine());
 }
 
 void updateProgram(Finder& finder) {
   speakAndWait(finder, "Updating Findaro");
   const UpdateFiles f = updateFiles(finder);
-  // A partial file of an earlier attempt must not pass for this download.
+  // Partial files of an earlier attempt must not pass for this download.
   finder.files.deleteFile(f.download);
-  bool installed = finder.downloader.download(finder.updateAddress, f.download) &&
-                   downloadedProgramIsWhole(finder, f.download) && swapInDownload(finder, f);
+  finder.files.deleteFile(f.signature);
+  bool installed = downloadRelease(finder, f) && releaseIsTrusted(finder, f) && swapInDownload(finder, f);
+  finder.files.deleteFile(f.signature);
   if (!installed) {
     finder.files.deleteFile(f.download);
     speak(finder, "Findaro Update Failed");

@@ -21,6 +21,7 @@
 #include "findaro/system/file_system_win32.h"
 #include "findaro/system/printer_win32.h"
 #include "findaro/system/processes_win32.h"
+#include "findaro/system/signature_check_win32.h"
 #include "findaro/system/system_services_win32.h"
 
 extern const unsigned long long kBuildFileTime;
@@ -77,11 +78,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   findaro::Win32Clock clock;
   findaro::Win32Locale locale;
   findaro::Win32Downloader downloader;
+  findaro::Win32SignatureCheck signatureCheck;
 
   findaro::Finder finder(findaro::FinderSeams{window, window.searchBox(), window.list(), window.toolbar(),
                                               window.preview(), window.tooltip(), voice, files, processes,
-                                              clipboard, printer, keyboard, sound, clock, locale, downloader});
+                                              clipboard, printer, keyboard, sound, clock, locale, downloader,
+                                              signatureCheck});
   finder.buildStamp = stamp;
+  finder.programFile = common::fromWide(common::programPath());
   std::wstring mirror = common::environmentVariable(L"FINDARO_UPDATE_URL");
   finder.updateAddress =
       findaro::updateAddressFrom(mirror.empty() ? std::nullopt : std::optional(common::fromWide(mirror)));

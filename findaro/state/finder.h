@@ -22,6 +22,7 @@
 #include "findaro/system/locale.h"
 #include "findaro/system/printer.h"
 #include "findaro/system/processes.h"
+#include "findaro/system/signature_check.h"
 #include "findaro/system/sound.h"
 
 namespace findaro {
@@ -46,6 +47,7 @@ struct FinderSeams {
   Clock& clock;
   Locale& locale;
   Downloader& downloader;
+  SignatureCheck& signatureCheck;
 };
 
 struct Finder : FinderSeams {
@@ -66,6 +68,9 @@ struct Finder : FinderSeams {
   int previewBackground = 0xFF0000;
   Size previewImage;
   std::string updateAddress;  // where the update downloads from, chosen at start
+  // The running program's own file: the key its updates must be signed with and
+  // its version are read from it.
+  std::string programFile;
   std::vector<std::pair<std::string, std::string>> categoryLists;  // prefix and extension list
 
   // The shortcut looked up last, and the toolbar's large tip.

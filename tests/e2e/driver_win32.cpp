@@ -168,19 +168,26 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM data) {
 
 }  // namespace
 
+namespace {
+
+struct AnyWindowSearch {
+  const std::function<bool(HWND, const std::wstring&)>* accept;
+  HWND found = nullptr;
+};
+
+// A named CALLBACK, not a lambda: the 32-bit build calls it as stdcall.
+BOOL CALLBACK acceptWindow(HWND window, LPARAM data) {
+  auto* s = reinterpret_cast<AnyWindowSearch*>(data);
+  if (!IsWindowVisible(window) || !(*s->accept)(window, windowText(window))) return TRUE;
+  s->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
 HWND findAnyWindow(const std::function<bool(HWND window, const std::wstring& title)>& accept) {
-  struct Search {
-    const std::function<bool(HWND, const std::wstring&)>* accept;
-    HWND found = nullptr;
-  } search{&accept};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (!IsWindowVisible(window) || !(*s->accept)(window, windowText(window))) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  AnyWindowSearch search{&accept};
+  EnumWindows(acceptWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -454,7 +461,7 @@ int runHostCommand(const std::string& command, std::string* output, std::chrono:
   // Wine cannot wait for a process of the host, so the shell leaves its exit
   // code in a file once the command has ended.
   static int counter = 0;
-  std::string base = "/tmp/e2e-host-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+  std::string base = hostTempName("host-" + std::to_string(++counter));
   std::string line = "(" + command + ") > '" + base + ".out' 2>/dev/null; echo $? > '" + base + ".tmp'; mv '" +
                      base + ".tmp' '" + base + ".code'";
   std::wstring commandLine = L"Z:\\bin\\sh -c \"" + widen(line) + L"\"";
@@ -472,6 +479,14 @@ int runHostCommand(const std::string& command, std::string* output, std::chrono:
   DeleteFileW(code.c_str());
   DeleteFileW(hostPath(base + ".out").c_str());
   return result;
+}
+
+std::string hostTempName(const std::string& what) {
+  // scripts/e2e names its run; without it, this process's number must do.
+  wchar_t run[64] = L"";
+  DWORD length = GetEnvironmentVariableW(L"E2E_RUN", run, 64);
+  std::string tag = length > 0 && length < 64 ? narrow(run) : std::to_string(GetCurrentProcessId());
+  return "/tmp/e2e-" + tag + "-" + what;
 }
 
 std::wstring hostPath(const std::string& unixPath) {

@@ -108,5 +108,9 @@ std::string narrow(const std::wstring& wide);
 int runHostCommand(const std::string& command, std::string* output, std::chrono::milliseconds limit);
 // A path of the host as Wine's programs reach it (drive Z:).
 std::wstring hostPath(const std::string& unixPath);
+// A name in the host's /tmp of this run alone: two runs side by side (the 64-bit
+// and the 32-bit tests, each in a Wine of its own that numbers its processes
+// from the same start) must not share one.
+std::string hostTempName(const std::string& what);
 
 }  // namespace e2e

@@ -137,6 +137,81 @@ def records_seeds() -> None:
     write("result_records", "multibyte", record("\u00e9t\u00e9 \U0001F4C1".encode() * 40, b"c:\\", b"x", b"", 0))
 
 
+def pe_image(machine: int, resources: bytes = b"") -> bytes:
+    """A small program file: headers, .text and .data, and .rsrc when given its
+    content (laid out for the address 0x3000)."""
+    wide = machine != 0x14C
+    optional_size = 240 if wide else 224
+    image = bytearray(0x500)
+    image[0:2] = b"MZ"
+    struct.pack_into("<I", image, 0x3C, 0x40)
+    struct.pack_into("<IHH", image, 0x40, 0x4550, machine, 3 if resources else 2)
+    struct.pack_into("<HH", image, 0x54, optional_size, 0x22)
+    optional = 0x58
+    struct.pack_into("<H", image, optional, 0x20B if wide else 0x10B)
+    struct.pack_into("<I", image, optional + 60, 0x200)
+    struct.pack_into("<H", image, optional + 68, 2)
+    directories = optional + (112 if wide else 96)
+    struct.pack_into("<I", image, directories - 4, 16)
+    sections = optional + optional_size
+    struct.pack_into("<IIII", image, sections + 8, 0x1F0, 0x1000, 0x200, 0x200)
+    struct.pack_into("<IIII", image, sections + 48, 0x80, 0x2000, 0x100, 0x400)
+    image[0x200:0x500] = b"\x90" * 0x300
+    if resources:
+        raw = (len(resources) + 0x1FF) & ~0x1FF
+        struct.pack_into("<IIII", image, sections + 88, len(resources), 0x3000, raw, 0x500)
+        struct.pack_into("<II", image, directories + 16, 0x3000, len(resources))
+        image += resources + b"\x00" * (raw - len(resources))
+    return bytes(image)
+
+
+def resource_section(key: bytes, version: bytes) -> bytes:
+    """RCDATA "UPDATEKEY" and the version resource, each in English."""
+    sub = 0x80000000
+    root, rcdata, versions = 0, 32, 56      # directories: types, the key's name, the version's number
+    key_language, version_language = 80, 104
+    key_entry, version_entry = 128, 144
+    name = 160
+    key_at = 184
+    version_at = (key_at + len(key) + 3) & ~3
+    s = bytearray(version_at + len(version))
+    struct.pack_into("<HH", s, root + 12, 0, 2)
+    struct.pack_into("<IIII", s, root + 16, 10, rcdata | sub, 16, versions | sub)
+    struct.pack_into("<HHII", s, rcdata + 12, 1, 0, name | sub, key_language | sub)
+    struct.pack_into("<HHII", s, versions + 12, 0, 1, 1, version_language | sub)
+    for language, entry in ((key_language, key_entry), (version_language, version_entry)):
+        struct.pack_into("<HHII", s, language + 12, 0, 1, 0x409, entry)
+    struct.pack_into("<II", s, key_entry, 0x3000 + key_at, len(key))
+    struct.pack_into("<II", s, version_entry, 0x3000 + version_at, len(version))
+    struct.pack_into("<H", s, name, 9)
+    s[name + 2:name + 20] = "UPDATEKEY".encode("utf-16-le")
+    s[key_at:key_at + len(key)] = key
+    s[version_at:] = version
+    return bytes(s)
+
+
+def version_resource(major: int, minor: int) -> bytes:
+    info = bytearray(92)
+    struct.pack_into("<HHH", info, 0, 92, 52, 0)
+    info[6:36] = "VS_VERSION_INFO".encode("utf-16-le")
+    struct.pack_into("<IIII", info, 40, 0xFEEF04BD, 0x10000, (major << 16) | minor, 0)
+    return bytes(info)
+
+
+def release_seeds() -> None:
+    with open(os.path.join(HERE, "..", "..", "installer", "update_key.der"), "rb") as f:
+        key = f.read()
+    rsrc = resource_section(key, version_resource(4, 1))
+    write("release", "program_32", b"\x00" + pe_image(0x14C, rsrc))
+    write("release", "program_64", b"\x01" + pe_image(0x8664, rsrc))
+    write("release", "program_without_resources", b"\x01" + pe_image(0x8664))
+    write("release", "release_key", b"\x00" + key)
+    r = bytes([0x80]) + bytes(range(1, 32))
+    s = bytes(range(0x20, 0x40))
+    write("release", "signature", b"\x00" + b"\x30\x45\x02\x21\x00" + r + b"\x02\x20" + s)
+    write("release", "sign_in_page", b"\x00<!DOCTYPE html><html><body>Sign in to use the network</body></html>")
+
+
 def regressions() -> None:
     """Inputs that broke a property before their fix, kept so that it stays fixed.
 
@@ -182,3 +257,4 @@ if __name__ == "__main__":
     copy_seeds()
     standin_seeds()
     records_seeds()
+    release_seeds()

@@ -26,9 +26,10 @@ struct FakeFinder {
   FakeClock clock;
   FakeLocale locale;
   FakeDownloader downloader;
+  FakeSignatureCheck signatureCheck;
   findaro::Finder finder{findaro::FinderSeams{window, searchBox, list, toolbar, preview, tooltip, voice, files,
                                               processes, clipboard, printer, keyboard, sound, clock, locale,
-                                              downloader}};
+                                              downloader, signatureCheck}};
 
   std::vector<std::string> spokenTexts() const {
     std::vector<std::string> texts;

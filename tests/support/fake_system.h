@@ -1,10 +1,12 @@
 #pragma once
 // The rest of the system as in-memory stand-ins: files in a map, programs,
 // the clipboard, keys, tones, the counter and the locale recorded or scripted.
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/text.h"
@@ -14,6 +16,7 @@
 #include "findaro/system/keyboard.h"
 #include "findaro/system/locale.h"
 #include "findaro/system/processes.h"
+#include "findaro/system/signature_check.h"
 #include "findaro/system/sound.h"
 
 namespace testing_support {
@@ -181,6 +184,38 @@ class FakeLocale : public findaro::Locale {
   static bool isUpper(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F);
   }
+};
+
+// Stands in for the platform's cryptography: a signature that `sign` made with
+// a key over some bytes verifies with that key over those bytes, and nothing
+// else does.
+class FakeSignatureCheck : public findaro::SignatureCheck {
+ public:
+  static std::string sign(const std::string& publicKey, std::string_view bytes) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : publicKey + "|" + std::string(bytes)) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    std::string signature;
+    while (signature.size() < 64) {
+      h += 0x9E3779B97F4A7C15ull;
+      std::uint64_t z = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+      z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+      for (int i = 0; i < 8; ++i) signature += static_cast<char>((z >> (8 * i)) & 0xFF);
+    }
+    // r and s are never zero, which no real signature is either.
+    signature[0] = signature[32] = '\x5A';
+    return signature;
+  }
+  bool verifies(const std::string& publicKey, std::string_view bytes, const std::string& signature) override {
+    checks.push_back({publicKey, std::string(bytes), signature});
+    return signature == sign(publicKey, bytes);
+  }
+
+  struct Check {
+    std::string publicKey;
+    std::string bytes;
+    std::string signature;
+  };
+  std::vector<Check> checks;
 };
 
 }  // namespace testing_support

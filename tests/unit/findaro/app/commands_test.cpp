@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <optional>
 #include <set>
 
+#include "common/text.h"
 #include "findaro/app/shortcut_keys.h"
 #include "findaro/controls/controls.h"
+#include "findaro/lists/actions_list.h"
+#include "findaro/lists/settings_list.h"
+#include "findaro/speech/shortcuts.h"
+#include "findaro/view/toolbar_layout.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;
@@ -299,5 +308,166 @@ TEST_F(CommandsTest, EveryShortcutKeyIsAnnouncedByItsOwnKey) {
     EXPECT_EQ(first.rfind("Shortcut Pressed: ", 0), 0u) << k.command;
     EXPECT_NE(first.find(" : " + key), std::string::npos) << first;
     EXPECT_EQ(first.find("Unknown"), std::string::npos) << first;
+  }
+}
+
+// --- the users' readme lists every key, button and list row ---------------------
+
+namespace {
+
+std::vector<std::string> readmeLines() {
+  std::ifstream in(FINDARO_SOURCE_DIR "/installer/readme.txt");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The lines under a heading (a line underlined with dashes) up to the next one.
+std::vector<std::string> readmeSection(const std::string& heading) {
+  const std::vector<std::string> lines = readmeLines();
+  auto isHeading = [&](size_t i) {
+    return i + 1 < lines.size() && !lines[i].empty() && lines[i + 1] == std::string(lines[i].size(), '-');
+  };
+  std::vector<std::string> section;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (!isHeading(i) || lines[i] != heading) continue;
+    for (size_t j = i + 2; j < lines.size() && !isHeading(j); ++j) section.push_back(lines[j]);
+  }
+  return section;
+}
+
+// The entries of the key list: what is given (a key, or a button in brackets)
+// in the first column, indented by two, and what it does, continued on lines
+// indented further. A key listed twice is kept twice, to be found.
+std::multimap<std::string, std::string> readmeKeys() {
+  std::multimap<std::string, std::string> entries;
+  auto last = entries.end();
+  for (const std::string& line : readmeSection("EVERY KEY AND BUTTON")) {
+    if (line.rfind("  ", 0) == 0 && line.size() > 2 && line[2] != ' ') {
+      size_t gap = line.find("  ", 2);
+      const std::string text = gap == std::string::npos ? "" : common::trimBlanks(line.substr(gap));
+      last = entries.emplace(line.substr(2, gap - 2), text);
+    } else if (line.rfind("    ", 0) == 0 && last != entries.end()) {
+      last->second += " " + common::trimBlanks(line);
+    }
+  }
+  return entries;
+}
+
+std::string keyName(const ShortcutKey& k) {
+  if (k.virtualKey == 0x1B) return "Esc";
+  if (k.virtualKey >= 0x70 && k.virtualKey <= 0x7B) return "F" + std::to_string(k.virtualKey - 0x6F);
+  return std::string(k.shift ? "Ctrl+Shift+" : "Ctrl+") + static_cast<char>(k.virtualKey);
+}
+
+std::optional<std::string> keyOfCommand(int command) {
+  for (const ShortcutKey& k : shortcutKeys())
+    if (k.command == command) return keyName(k);
+  return std::nullopt;
+}
+
+// The numbered rows of a list's section, as they stand after their indent.
+std::vector<std::string> readmeRows(const std::string& heading) {
+  std::vector<std::string> rows;
+  for (const std::string& line : readmeSection(heading)) {
+    std::string row = common::trimBlanks(line);
+    if (!row.empty() && row[0] >= '1' && row[0] <= '9' && line.rfind("  ", 0) == 0) rows.push_back(row);
+  }
+  return rows;
+}
+
+// The key a list row names: what follows its last " - ", without "(Zero)".
+std::string keyOfRow(const std::string& label) {
+  std::string key = label.substr(label.rfind(" - ") + 3);
+  return key.substr(0, key.find(" ("));
+}
+
+}  // namespace
+
+TEST_F(CommandsTest, TheReadmeListsEveryKeyOfTheTableOnceByTheNameItIsAnnouncedBy) {
+  const auto entries = readmeKeys();
+  ASSERT_GE(entries.size(), 64u) << "installer/readme.txt: no key list";
+  for (const ShortcutKey& k : shortcutKeys()) {
+    const std::string name = keyName(k);
+    ASSERT_EQ(entries.count(name), 1u) << name;
+    if (k.command == 539) continue;  // Esc has no name: it is never announced
+    lookUpShortcut(finder, k.command);
+    EXPECT_NE(entries.find(name)->second.find("\"" + finder.lastShortcutName + "\""), std::string::npos)
+        << name << " is announced as \"" << finder.lastShortcutName << "\"";
+  }
+  // Nothing else is listed but the keys the window handles itself and the
+  // buttons without a key.
+  const std::set<std::string> handledByTheWindow = {"Enter", "Tab", "Up", "Down", "F1", "Ctrl+F1", "Shift+F10"};
+  for (const auto& [given, text] : entries) {
+    const bool button = given.front() == '[' && given.back() == ']';
+    const bool tableKey = std::any_of(shortcutKeys().begin(), shortcutKeys().end(),
+                                      [&](const ShortcutKey& k) { return keyName(k) == given; });
+    EXPECT_TRUE(button || tableKey || handledByTheWindow.count(given))
+        << given << " is listed, but Findaro has no such key";
+    EXPECT_FALSE(text.empty()) << given << " does not say what it does";
+  }
+}
+
+TEST(Readme, EveryToolbarButtonIsListedWithItsKeyOrOnItsOwn) {
+  const auto entries = readmeKeys();
+  std::set<std::string> captions;
+  for (int wide : {0, 1}) {
+    for (int page = 0; page < (wide ? 1 : 3); ++page) {
+      for (const ToolbarItem& item : toolbarLayout(wide, page, 0)) {
+        if (item.separator) continue;
+        // The page buttons show an arrow, not a word.
+        const std::string caption = common::trimBlanks(item.caption).empty() ? std::string("arrow") : item.caption;
+        const std::string button = "[" + caption + "]";
+        captions.insert(button);
+        if (std::optional<std::string> key = keyOfCommand(item.command)) {
+          ASSERT_EQ(entries.count(*key), 1u) << *key;
+          EXPECT_NE(entries.find(*key)->second.find(button), std::string::npos) << *key << " does not name " << button;
+        } else {
+          EXPECT_EQ(entries.count(button), 1u) << button << " has no key, and no entry of its own";
+        }
+      }
+    }
+  }
+  // No button is named that the toolbar does not have.
+  for (const auto& [given, text] : entries) {
+    for (const std::string& piece : {given, text}) {
+      for (size_t open = piece.find('['); open != std::string::npos; open = piece.find('[', open + 1)) {
+        const std::string named = piece.substr(open, piece.find(']', open) - open + 1);
+        EXPECT_TRUE(captions.count(named)) << named << " in the entry of " << given;
+      }
+    }
+  }
+}
+
+TEST(Readme, TheActionsListIsListedRowForRowWithTheRowsThatNeedAResultMarked) {
+  const auto entries = readmeKeys();
+  std::vector<std::string> rows = readmeRows("THE ACTIONS LIST (F2)");
+  ASSERT_EQ(rows.size(), static_cast<size_t>(kActionsRowCount));
+  for (int row = 1; row <= kActionsRowCount; ++row) {
+    std::string listed = rows[row - 1];
+    const bool marked = common::endsWith(listed, " *");
+    if (marked) listed.resize(listed.size() - 2);
+    EXPECT_EQ(listed, actionsRowText(row));
+    EXPECT_EQ(marked, actionsRowChoice(row).kind == ActionsChoice::NotAvailable) << listed;
+    EXPECT_EQ(entries.count(keyOfRow(listed)), 1u) << listed << ": its key is not in the key list";
+  }
+}
+
+TEST(Readme, TheSettingsListIsListedRowForRowWithTheValuesEachTakes) {
+  const auto entries = readmeKeys();
+  std::vector<std::string> rows = readmeRows("THE SETTINGS LIST (F1)");
+  ASSERT_EQ(rows.size(), static_cast<size_t>(kSettingsRowCount));
+  const Settings defaults;
+  for (int row = 1; row <= kSettingsRowCount; ++row) {
+    // The list's label is the row up to its value, after the last "- ".
+    const std::string text = settingsRowText(defaults, row);
+    const std::string label = common::trimBlanks(text.substr(0, text.rfind("- ")));
+    const std::string& listed = rows[row - 1];
+    EXPECT_EQ(listed.substr(0, listed.find(": ")), label);
+    EXPECT_GT(listed.size(), label.size() + 2) << label << ": no values";
+    EXPECT_EQ(entries.count(keyOfRow(label)), 1u) << label << ": its key is not in the key list";
   }
 }
