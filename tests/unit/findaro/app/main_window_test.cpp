@@ -54,6 +54,87 @@ TEST_F(MainWindowTest, InitialisationRunsItsStepsInOrder) {
   EXPECT_EQ(voice.rates, std::vector<int>{3});
 }
 
+namespace {
+
+// The saved place and size of the main window, as the next start reads them.
+std::string savedPlace(const std::string& ini) {
+  size_t from = ini.find("Left=");
+  size_t to = ini.find("SearchTerm=");
+  return from == std::string::npos || to == std::string::npos ? "<none>" : ini.substr(from, to - from);
+}
+
+}  // namespace
+
+// A laptop taken off its dock, or a hand-edited file: a place on a monitor that
+// is not there is brought into the nearest work area, the size kept.
+TEST_F(MainWindowTest, ASavedPlaceOffTheScreenComesBackWhole) {
+  window.workArea = {0, 0, 1366, 728};
+  const struct {
+    const char* place;
+    findaro::Rect saved;
+    findaro::Rect seen;
+  } cases[] = {
+      {"Left=2600\r\nTop=1400", {2600, 1400, 3400, 1900}, {566, 228, 1366, 728}},  // right of and below the screen
+      {"Left=-2500\r\nTop=100", {-2500, 100, -1700, 600}, {0, 100, 800, 600}},     // left of it
+      {"Left=300\r\nTop=-900", {300, -900, 1100, -400}, {300, 0, 1100, 500}},      // above it
+  };
+  for (const auto& c : cases) {
+    files.files["C:\\prog\\findaro.ini"] = std::string("[All]\r\nWidth=800\r\nHeight=500\r\n") + c.place + "\r\n";
+    initialiseWindow(finder);
+    EXPECT_EQ(window.bounds, c.seen) << c.place;
+    // The work area is the one of the monitor nearest the place the file gave.
+    EXPECT_EQ(window.askedForWorkAreaNear, c.saved) << c.place;
+  }
+}
+
+TEST_F(MainWindowTest, TheDefaultSizeShrinksToASmallScreenAndWhatWasSeenIsSaved) {
+  window.workArea = {0, 0, 1366, 728};
+  window.bounds = {58, 0, 1308, 800};  // where the system made the window
+  initialiseWindow(finder);
+  EXPECT_EQ(window.bounds, (findaro::Rect{0, 0, 1366, 728}));
+  onWindowDestroyed(finder);
+  const std::string saved = files.files.at("C:\\prog\\findaro.ini");
+  EXPECT_EQ(savedPlace(saved), "Left= 0\r\nTop= 0\r\nWidth= 1366\r\nHeight= 728\r\n");
+
+  // The next start reads that place and finds nothing to change.
+  calls.calls.clear();
+  initialiseWindow(finder);
+  EXPECT_EQ(window.bounds, (findaro::Rect{0, 0, 1366, 728}));
+  EXPECT_EQ(std::count_if(calls.calls.begin(), calls.calls.end(),
+                          [](const std::string& c) { return c.rfind("size ", 0) == 0 || c.rfind("move ", 0) == 0; }),
+            2);  // the saved size and place, applied once each
+}
+
+// On a full-HD screen the window is made centred at 1250 pixels wide and then
+// takes 1600: it moves in by the 15 pixels its right edge lay past the screen.
+TEST_F(MainWindowTest, AFirstStartOnAFullHdScreenKeepsItsSizeAndMovesOnScreen) {
+  window.workArea = {0, 0, 1920, 1080};
+  window.bounds = {335, 140, 1585, 940};
+  initialiseWindow(finder);
+  EXPECT_EQ(window.bounds, (findaro::Rect{320, 140, 1920, 940}));
+  EXPECT_EQ(calls.calls[0], "size 1600x800");
+  EXPECT_EQ(finder.settings.Width, 1600);
+  EXPECT_EQ(finder.settings.Left, 320);
+}
+
+TEST_F(MainWindowTest, AWindowThatFitsIsNotMoved) {
+  files.files["C:\\prog\\findaro.ini"] = "[All]\r\nWidth=1200\r\nHeight=700\r\nLeft=50\r\nTop=60\r\n";
+  initialiseWindow(finder);
+  EXPECT_EQ(window.bounds, (findaro::Rect{50, 60, 1250, 760}));
+  EXPECT_EQ(indexOf(calls.calls, "size 1200x700"), 0u);
+  EXPECT_EQ(indexOf(calls.calls, "move 50,60"), 1u);
+  EXPECT_EQ(std::count(calls.calls.begin(), calls.calls.end(), "move 50,60"), 1);
+}
+
+// Maximized from the start, the window still returns to a place the user can see.
+TEST_F(MainWindowTest, AMaximizedWindowIsFittedBeforeItIsMaximized) {
+  window.workArea = {0, 0, 1366, 728};
+  files.files["C:\\prog\\findaro.ini"] = "[All]\r\nLeft=2600\r\nTop=10\r\nMaximized=1\r\n";
+  initialiseWindow(finder);
+  EXPECT_EQ(window.bounds, (findaro::Rect{0, 0, 1366, 728}));
+  EXPECT_LT(indexOf(calls.calls, "move 0,0"), indexOf(calls.calls, "maximize"));
+}
+
 TEST_F(MainWindowTest, NoToolbarIsBuiltWhenItIsSwitchedOff) {
   files.files["C:\\prog\\findaro.ini"] = "[All]\r\nShowToolbar=0\r\n";
   initialiseWindow(finder);
