@@ -50,6 +50,9 @@ std::string placeText(const RECT& r) {
   return ::testing::AssertionFailure() << "window " << placeText(window) << " outside the work area " << placeText(work);
 }
 
+// A number as the settings file holds it: a blank before one of 0 or more.
+std::string saved(LONG number) { return (number >= 0 ? " " : "") + std::to_string(number); }
+
 // The window as the user first sees it: the place is settled before it is shown,
 // and the search box takes the focus once it is on screen.
 RECT windowOnceShown(const FinderSession& finder) {
@@ -139,10 +142,10 @@ TEST_F(FinderOnASmallScreen, TheFirstStartFitsTheWorkAreaAndTheNextStartIsTheSam
   EXPECT_EQ(seen.bottom - seen.top, std::min(800L, work.bottom - work.top));
   ASSERT_TRUE(first.close());
   // What is saved is the place the user saw.
-  EXPECT_EQ(first.savedSetting("Left"), " " + std::to_string(seen.left));
-  EXPECT_EQ(first.savedSetting("Top"), " " + std::to_string(seen.top));
-  EXPECT_EQ(first.savedSetting("Width"), " " + std::to_string(seen.right - seen.left));
-  EXPECT_EQ(first.savedSetting("Height"), " " + std::to_string(seen.bottom - seen.top));
+  EXPECT_EQ(first.savedSetting("Left"), saved(seen.left));
+  EXPECT_EQ(first.savedSetting("Top"), saved(seen.top));
+  EXPECT_EQ(first.savedSetting("Width"), saved(seen.right - seen.left));
+  EXPECT_EQ(first.savedSetting("Height"), saved(seen.bottom - seen.top));
 
   FinderSession second(folder);
   ASSERT_TRUE(second.start());
@@ -174,7 +177,7 @@ TEST_F(FinderOnASmallScreen, SavedPlacesOffTheScreenComeBackWholeAtTheirSize) {
     EXPECT_EQ(r.bottom - r.top, 500);
     EXPECT_EQ(r.*c.edge, work.*c.edge);
     ASSERT_TRUE(finder.close());
-    EXPECT_EQ(finder.savedSetting("Left"), " " + std::to_string(r.left));
-    EXPECT_EQ(finder.savedSetting("Top"), " " + std::to_string(r.top));
+    EXPECT_EQ(finder.savedSetting("Left"), saved(r.left));
+    EXPECT_EQ(finder.savedSetting("Top"), saved(r.top));
   }
 }
