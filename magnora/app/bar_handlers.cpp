@@ -91,6 +91,24 @@ const CommandRule kCommands[] = {
     {id::kPrintScreen, true, false, Topmost::Yes, always<printDesktop>},
 };
 
+// The bar as it is shown: its buttons no larger than lets the whole bar fit
+// across the work area of the monitor it is homed on, and its rectangle at home
+// brought wholly inside that work area.
+struct ShownBar {
+  BarSettings settings;  // with the button size the buttons are drawn at
+  Rect bounds;
+};
+
+ShownBar shownBar(Bar& bar) {
+  Rect work = bar.system.workArea();
+  int monitors = bar.system.monitorCount();
+  ShownBar shown{bar.settings, homeBounds(bar.settings, bar.buttonCount, work, monitors)};
+  Rect monitorWork = bar.system.workAreaNear(shown.bounds);
+  shown.settings.buttonSize = buttonSizeToFit(bar.settings.buttonSize, bar.buttonCount, monitorWork);
+  shown.bounds = common::fitIntoWorkArea(homeBounds(shown.settings, bar.buttonCount, work, monitors), monitorWork);
+  return shown;
+}
+
 void layOut(Bar& bar) {
   bar.buttonCount = recount(bar.settings);
   ShownBar shown = shownBar(bar);
@@ -108,16 +126,6 @@ std::string caption() { return std::string(kCaptionPrefix) + kVersion; }
 void readSettings(Bar& bar, std::string_view commandTail) {
   bar.settings = readBarSettings(commandTail);
   bar.buttonCount = recount(bar.settings);
-}
-
-ShownBar shownBar(Bar& bar) {
-  Rect work = bar.system.workArea();
-  int monitors = bar.system.monitorCount();
-  ShownBar shown{bar.settings, homeBounds(bar.settings, bar.buttonCount, work, monitors)};
-  Rect monitorWork = bar.system.workAreaNear(shown.bounds);
-  shown.settings.buttonSize = buttonSizeToFit(bar.settings.buttonSize, bar.buttonCount, monitorWork);
-  shown.bounds = common::fitIntoWorkArea(homeBounds(shown.settings, bar.buttonCount, work, monitors), monitorWork);
-  return shown;
 }
 
 Size currentBarSize(Bar& bar) {

