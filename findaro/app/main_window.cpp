@@ -1,5 +1,6 @@
 #include "findaro/app/main_window.h"
 
+#include "common/screen_fit.h"
 #include "findaro/app/window_events.h"
 #include "findaro/lists/colors.h"
 #include "findaro/search/results_file.h"
@@ -19,9 +20,30 @@ std::string buildStampText(const std::string& date, const std::string& time) {
 
 std::string windowTitle(const Finder& finder) { return std::string("Findaro ") + kVersion + finder.buildStamp; }
 
+namespace {
+
+// A place saved on a monitor that is no longer there, or a size larger than this
+// screen, would open the window out of reach, greeting the user from nowhere. The
+// record follows, so that what is saved at exit is the place the user saw.
+void keepWindowOnScreen(Finder& finder) {
+  Rect bounds = finder.window.normalBounds();
+  Rect fitted = common::fitIntoWorkArea(bounds, finder.window.workAreaNear(bounds));
+  if (fitted == bounds) return;
+  finder.window.setWindowSize(fitted.width(), fitted.height());
+  finder.window.moveWindow(fitted.left, fitted.top);
+  Settings& s = finder.settings;
+  s.Left = fitted.left;
+  s.Top = fitted.top;
+  s.Width = fitted.width();
+  s.Height = fitted.height();
+}
+
+}  // namespace
+
 void initialiseWindow(Finder& finder) {
   Settings& s = finder.settings;
   loadOrSaveSettings(finder, "get");
+  keepWindowOnScreen(finder);
   // The saved rate is heard from the first word, not only after the next change.
   applySavedSpeechRate(finder);
   if (s.ShowToolbar == 1) createToolbar(finder);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/screen_fit_win32.h"
 #include "common/wide_win32.h"
 #include "findaro/actions/opening.h"
 #include "findaro/app/accelerators_win32.h"
@@ -276,13 +277,26 @@ void MainWindow::moveWindow(int x, int y) {
   SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The saved place is set back with screen coordinates, so it is taken in them: a
+// window shown normally is where the user sees it. The placement's rectangle is in
+// workspace coordinates, which a taskbar at the top or left shifts; it is needed
+// only for a window maximized or minimized, and is shifted back.
 Rect MainWindow::normalBounds() {
+  RECT r{};
+  if (!IsIconic(window_) && !IsZoomed(window_) && GetWindowRect(window_, &r))
+    return {r.left, r.top, r.right, r.bottom};
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
   GetWindowPlacement(window_, &placement);
-  const RECT& r = placement.rcNormalPosition;
+  r = placement.rcNormalPosition;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &monitor))
+    OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
   return {r.left, r.top, r.right, r.bottom};
 }
+
+Rect MainWindow::workAreaNear(const Rect& bounds) { return common::nearestWorkArea(bounds); }
 
 bool MainWindow::isMinimized() { return IsIconic(window_) != 0; }
 bool MainWindow::isMaximized() { return IsZoomed(window_) != 0; }

@@ -51,6 +51,7 @@ class MainWindow : public Window {
   void setWindowSize(int width, int height) override;
   void moveWindow(int x, int y) override;
   Rect normalBounds() override;
+  Rect workAreaNear(const Rect& bounds) override;
   bool isMinimized() override;
   bool isMaximized() override;
   void showMaximized() override;

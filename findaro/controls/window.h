@@ -15,6 +15,8 @@ class Window {
   virtual void setWindowSize(int width, int height) = 0;
   virtual void moveWindow(int x, int y) = 0;
   virtual Rect normalBounds() = 0;  // the restored rectangle, even when maximized
+  // The work area (the screen less the taskbar) of the monitor nearest the bounds.
+  virtual Rect workAreaNear(const Rect& bounds) = 0;
   virtual bool isMinimized() = 0;
   virtual bool isMaximized() = 0;
   virtual void showMaximized() = 0;

@@ -1,5 +1,6 @@
 #include "magnora/app/bar_handlers.h"
 
+#include "common/screen_fit.h"
 #include "magnora/actions/bookmarks.h"
 #include "magnora/actions/copy_page.h"
 #include "magnora/actions/desktop_print.h"
@@ -90,10 +91,29 @@ const CommandRule kCommands[] = {
     {id::kPrintScreen, true, false, Topmost::Yes, always<printDesktop>},
 };
 
+// The bar as it is shown: its buttons no larger than lets the whole bar fit
+// across the work area of the monitor it is homed on, and its rectangle at home
+// brought wholly inside that work area.
+struct ShownBar {
+  BarSettings settings;  // with the button size the buttons are drawn at
+  Rect bounds;
+};
+
+ShownBar shownBar(Bar& bar) {
+  Rect work = bar.system.workArea();
+  int monitors = bar.system.monitorCount();
+  ShownBar shown{bar.settings, homeBounds(bar.settings, bar.buttonCount, work, monitors)};
+  Rect monitorWork = bar.system.workAreaNear(shown.bounds);
+  shown.settings.buttonSize = buttonSizeToFit(bar.settings.buttonSize, bar.buttonCount, monitorWork);
+  shown.bounds = common::fitIntoWorkArea(homeBounds(shown.settings, bar.buttonCount, work, monitors), monitorWork);
+  return shown;
+}
+
 void layOut(Bar& bar) {
   bar.buttonCount = recount(bar.settings);
-  std::vector<ButtonPlacement> buttons = visibleButtons(bar.settings);
-  bar.window.layoutButtons(buttons, bar.settings.buttonSize);
+  ShownBar shown = shownBar(bar);
+  std::vector<ButtonPlacement> buttons = visibleButtons(shown.settings);
+  bar.window.layoutButtons(buttons, shown.settings.buttonSize);
   // Rebuilt buttons keep their names on screen, as the first ones had them.
   if (wantsTooltips(bar.settings)) bar.window.attachTooltips(buttons);
   bar.buttonCount = recount(bar.settings);
@@ -108,16 +128,21 @@ void readSettings(Bar& bar, std::string_view commandTail) {
   bar.buttonCount = recount(bar.settings);
 }
 
-Size currentBarSize(const Bar& bar) { return barSize(bar.settings, bar.buttonCount); }
+Size currentBarSize(Bar& bar) {
+  Rect bounds = shownBar(bar).bounds;
+  return {bounds.width(), bounds.height()};
+}
 
 Point currentHome(Bar& bar) {
-  return homePosition(bar.settings, bar.buttonCount, bar.system.workArea(), bar.system.monitorCount());
+  Rect bounds = shownBar(bar).bounds;
+  return {bounds.left, bounds.top};
 }
 
 void initialiseBar(Bar& bar) {
-  bar.window.placeBar(currentHome(bar), currentBarSize(bar));
-  std::vector<ButtonPlacement> buttons = visibleButtons(bar.settings);
-  bar.window.layoutButtons(buttons, bar.settings.buttonSize);
+  ShownBar shown = shownBar(bar);
+  bar.window.placeBar({shown.bounds.left, shown.bounds.top}, {shown.bounds.width(), shown.bounds.height()});
+  std::vector<ButtonPlacement> buttons = visibleButtons(shown.settings);
+  bar.window.layoutButtons(buttons, shown.settings.buttonSize);
   if (wantsTooltips(bar.settings)) bar.window.attachTooltips(buttons);
   bar.window.moveBar(currentHome(bar));
   createVoice(bar);

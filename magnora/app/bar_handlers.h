@@ -14,7 +14,7 @@ std::string caption();
 
 // The settings from the command tail and the first count.
 void readSettings(Bar& bar, std::string_view commandTail);
-Size currentBarSize(const Bar& bar);
+Size currentBarSize(Bar& bar);
 Point currentHome(Bar& bar);
 
 // The bar's set-up once its window exists: buttons, tooltips, home, voice, and

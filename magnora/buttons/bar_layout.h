@@ -14,6 +14,14 @@ Size barSize(const BarSettings& settings, int buttonCount);
 int monitorOffset(int monitorNumber, int workAreaWidth, int monitorCount);
 
 Point homePosition(const BarSettings& settings, int buttonCount, const Rect& workArea, int monitorCount);
+// The bar's rectangle at its home position.
+Rect homeBounds(const BarSettings& settings, int buttonCount, const Rect& workArea, int monitorCount);
+
+// The largest button size, up to the chosen one, at which the whole bar fits
+// across the work area (and the buttons within its height), so that with many
+// buttons on a small screen every one, the close button last, stays in reach.
+// Never below the smallest icons; an empty work area changes nothing.
+int buttonSizeToFit(int buttonSize, int buttonCount, const Rect& workArea);
 
 // The middle of the chosen monitor's work area, halves rounded to even: the
 // point whose window the commands act on.

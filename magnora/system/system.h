@@ -41,6 +41,8 @@ class System {
   virtual void setClipboardText(const std::string& text) = 0;
 
   virtual Rect workArea() = 0;
+  // The work area of the monitor nearest the rectangle.
+  virtual Rect workAreaNear(const Rect& bounds) = 0;
   virtual int monitorCount() = 0;
 
   // The top-level window under a screen point.

@@ -4,6 +4,7 @@
 
 #include "common/files_win32.h"
 #include "common/sapi_voice_win32.h"
+#include "common/screen_fit_win32.h"
 #include "common/wide_win32.h"
 
 namespace magnora {
@@ -97,6 +98,8 @@ Rect Win32System::workArea() {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
   return {r.left, r.top, r.right, r.bottom};
 }
+
+Rect Win32System::workAreaNear(const Rect& bounds) { return common::nearestWorkArea(bounds); }
 
 int Win32System::monitorCount() { return GetSystemMetrics(SM_CMONITORS); }
 

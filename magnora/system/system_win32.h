@@ -21,6 +21,7 @@ class Win32System : public System {
   void emptyClipboard() override;
   void setClipboardText(const std::string& text) override;
   Rect workArea() override;
+  Rect workAreaNear(const Rect& bounds) override;
   int monitorCount() override;
   WindowHandle rootWindowAt(Point screenPoint) override;
   void focusWindow(WindowHandle window) override;

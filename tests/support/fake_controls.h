@@ -33,6 +33,10 @@ class FakeWindow : public findaro::Window {
     bounds = {x, y, x + bounds.width(), y + bounds.height()};
   }
   findaro::Rect normalBounds() override { return bounds; }
+  findaro::Rect workAreaNear(const findaro::Rect& near) override {
+    askedForWorkAreaNear = near;
+    return workArea;
+  }
   bool isMinimized() override { return minimized; }
   bool isMaximized() override { return maximized; }
   void showMaximized() override {
@@ -65,6 +69,8 @@ class FakeWindow : public findaro::Window {
   void setStatusText(const std::string& text) override { status = text; }
 
   findaro::Rect bounds{100, 50, 1350, 850};
+  findaro::Rect workArea{0, 0, 1920, 1040};
+  findaro::Rect askedForWorkAreaNear;
   bool minimized = false;
   bool maximized = false;
   bool closed = false;

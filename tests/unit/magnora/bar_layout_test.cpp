@@ -112,3 +112,15 @@ TEST(MagnoraBarLayout, TheTargetPointIsTheWorkAreaMiddleWithHalvesToEven) {
   EXPECT_EQ(targetPoint(Rect{0, 0, 1025, 767}, 1, 1), (Point{512, 384}));  // 512.5 and 383.5
   EXPECT_EQ(targetPoint(Rect{0, 0, 1027, 765}, 1, 1), (Point{514, 382}));  // 513.5 and 382.5
 }
+
+// The bar stays one row: with more buttons than the screen holds at their size,
+// they get smaller rather than running off the screen, the close button with them.
+TEST(MagnoraBarLayout, ButtonsShrinkOnlyAsFarAsTheWholeBarNeedsToFit) {
+  EXPECT_EQ(buttonSizeToFit(96, 7, kWork), 96);
+  EXPECT_EQ(buttonSizeToFit(64, 29, kWork), 64);                   // 29 x 64 + 64 is the screen exactly
+  EXPECT_EQ(buttonSizeToFit(96, 29, Rect{-1366, 0, 0, 728}), 44);  // 29 x 44 + 64 = 1340
+  EXPECT_EQ(buttonSizeToFit(128, 1, Rect{0, 0, 1366, 100}), 100);  // and no taller than the work area
+  EXPECT_EQ(buttonSizeToFit(96, 29, Rect{0, 0, 400, 300}), 16);    // never below the smallest icons
+  EXPECT_EQ(buttonSizeToFit(12, 29, Rect{0, 0, 400, 300}), 12);    // nor larger than chosen
+  EXPECT_EQ(buttonSizeToFit(96, 29, Rect{}), 96);                   // no work area known
+}

@@ -109,14 +109,51 @@ TEST_F(MagnoraBar, UnusedIdsDoNothing) {
   EXPECT_TRUE(events.empty());
 }
 
+// 29 buttons of 96 would make a bar 2848 pixels wide, its left part off a full-HD
+// screen; they are drawn at 64 so that the bar is the screen's width exactly.
 TEST_F(MagnoraBar, DoubleClickAtHomeExpandsToAllGroupsAndShrinksTheButtons) {
   start("");
   window.position = {1920 - 192, 0};
   onDoubleClick(bar);
-  EXPECT_EQ(events, (Events{"Beep 250 300", "Layout 29", "Place -928 0 2848 96"}));
+  EXPECT_EQ(events, (Events{"Beep 250 300", "Layout 29", "Place 0 0 1920 64"}));
   EXPECT_EQ(bar.buttonCount, 29);
+  EXPECT_EQ(bar.settings.buttonSize, 96);
+  EXPECT_EQ(window.buttonSize, 64);
+  EXPECT_EQ(window.buttons.back().rect, (Rect{64 + 28 * 64, 0, 1920, 64}));
+}
+
+TEST_F(MagnoraBar, AFullBarOnALaptopScreenKeepsEveryButtonOnTheScreen) {
+  system.work = {0, 0, 1366, 728};
+  readSettings(bar, kAllGroups);
+  initialiseBar(bar);
+  EXPECT_EQ(events.front(), "Place 26 0 1340 44");
+  EXPECT_EQ(window.buttonSize, 44);
+  ASSERT_EQ(window.buttons.size(), 29u);
+  EXPECT_EQ(window.buttons.back().id, id::kClose);
+  EXPECT_EQ(window.buttons.back().rect.right, 1340);
+  EXPECT_EQ(window.position, (Point{26, 0}));
+
+  // Collapsed, the close button alone takes its full size again.
+  onDoubleClick(bar);
+  EXPECT_EQ(events.back(), "Place 1206 0 160 96");
   EXPECT_EQ(window.buttonSize, 96);
-  EXPECT_EQ(window.buttons.back().rect.left, 64 + 28 * 96);
+}
+
+// The bar is homed as if further monitors lay side by side right of the primary;
+// where that is off every monitor, it comes into the nearest one's work area.
+TEST_F(MagnoraBar, AHomeOffEveryMonitorComesIntoTheNearestWorkArea) {
+  system.monitors = 2;
+  system.nearWork = Rect{0, 40, 1920, 1040};  // the second monitor is left of the primary, the taskbar at the top
+  readSettings(bar, "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2");
+  initialiseBar(bar);
+  EXPECT_EQ(system.askedNear.front(), (Rect{3840 - 192, 0, 3840, 128}));
+  EXPECT_EQ(events.front(), "Place 1728 40 192 128");
+  EXPECT_EQ(window.position, (Point{1728, 40}));
+  // There is its home: a double-click there expands rather than moving it again.
+  events.clear();
+  onDoubleClick(bar);
+  EXPECT_EQ(bar.buttonCount, 29);
+  EXPECT_EQ(events.back(), "Place 0 40 1920 64");
 }
 
 TEST_F(MagnoraBar, DoubleClickAtHomeCollapsesToTheCloseButtonAndTheSizeStays) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,10 @@ class FakeSystem : public magnora::System {
     events_.push_back("SetClipboard");
   }
   Rect workArea() override { return work; }
+  Rect workAreaNear(const Rect& bounds) override {
+    askedNear.push_back(bounds);
+    return nearWork.value_or(work);
+  }
   int monitorCount() override { return monitors; }
   WindowHandle rootWindowAt(Point p) override {
     events_.push_back("FindTarget " + std::to_string(p.x) + " " + std::to_string(p.y));
@@ -116,6 +121,8 @@ class FakeSystem : public magnora::System {
   bool controlDown = false;
   bool pageSelected = false;
   Rect work{0, 0, 1920, 1040};
+  std::optional<Rect> nearWork;  // the work area of the monitor the bar is near, when not the primary's
+  std::vector<Rect> askedNear;
   int monitors = 1;
   WindowHandle windowAtCentre = 4242;
   unsigned contrastFlags = 0x7E;

@@ -54,6 +54,65 @@ TEST_F(MainWindowTest, InitialisationRunsItsStepsInOrder) {
   EXPECT_EQ(voice.rates, std::vector<int>{3});
 }
 
+namespace {
+
+// The saved place and size of the main window, as the next start reads them.
+std::string savedPlace(const std::string& ini) {
+  size_t from = ini.find("Left=");
+  size_t to = ini.find("SearchTerm=");
+  return from == std::string::npos || to == std::string::npos ? "<none>" : ini.substr(from, to - from);
+}
+
+}  // namespace
+
+// A laptop taken off its dock, or a hand-edited file: a place on a monitor that
+// is not there is brought into the nearest work area, the size kept.
+TEST_F(MainWindowTest, ASavedPlaceOffTheScreenComesBackWhole) {
+  window.workArea = {0, 0, 1366, 728};
+  const struct {
+    const char* place;
+    findaro::Rect saved;
+    findaro::Rect seen;
+  } cases[] = {
+      {"Left=2600\r\nTop=1400", {2600, 1400, 3400, 1900}, {566, 228, 1366, 728}},  // right of and below the screen
+      {"Left=-2500\r\nTop=100", {-2500, 100, -1700, 600}, {0, 100, 800, 600}},     // left of it
+  };
+  for (const auto& c : cases) {
+    files.files["C:\\prog\\findaro.ini"] = std::string("[All]\r\nWidth=800\r\nHeight=500\r\n") + c.place + "\r\n";
+    initialiseWindow(finder);
+    EXPECT_EQ(window.bounds, c.seen) << c.place;
+    // The work area is the one of the monitor nearest the place the file gave.
+    EXPECT_EQ(window.askedForWorkAreaNear, c.saved) << c.place;
+  }
+}
+
+TEST_F(MainWindowTest, TheDefaultSizeShrinksToASmallScreenAndWhatWasSeenIsSaved) {
+  window.workArea = {0, 0, 1366, 728};
+  window.bounds = {58, 0, 1308, 800};  // where the system made the window
+  initialiseWindow(finder);
+  EXPECT_EQ(window.bounds, (findaro::Rect{0, 0, 1366, 728}));
+  onWindowDestroyed(finder);
+  const std::string saved = files.files.at("C:\\prog\\findaro.ini");
+  EXPECT_EQ(savedPlace(saved), "Left= 0\r\nTop= 0\r\nWidth= 1366\r\nHeight= 728\r\n");
+
+  // The next start reads that place and finds nothing to change.
+  calls.calls.clear();
+  initialiseWindow(finder);
+  EXPECT_EQ(window.bounds, (findaro::Rect{0, 0, 1366, 728}));
+  EXPECT_EQ(std::count_if(calls.calls.begin(), calls.calls.end(),
+                          [](const std::string& c) { return c.rfind("size ", 0) == 0 || c.rfind("move ", 0) == 0; }),
+            2);  // the saved size and place, applied once each
+}
+
+// Maximized from the start, the window still returns to a place the user can see.
+TEST_F(MainWindowTest, AMaximizedWindowIsFittedBeforeItIsMaximized) {
+  window.workArea = {0, 0, 1366, 728};
+  files.files["C:\\prog\\findaro.ini"] = "[All]\r\nLeft=2600\r\nTop=10\r\nMaximized=1\r\n";
+  initialiseWindow(finder);
+  EXPECT_EQ(window.bounds, (findaro::Rect{0, 0, 1366, 728}));
+  EXPECT_LT(indexOf(calls.calls, "move 0,0"), indexOf(calls.calls, "maximize"));
+}
+
 TEST_F(MainWindowTest, NoToolbarIsBuiltWhenItIsSwitchedOff) {
   files.files["C:\\prog\\findaro.ini"] = "[All]\r\nShowToolbar=0\r\n";
   initialiseWindow(finder);
