@@ -90,12 +90,18 @@ const CommandRule kCommands[] = {
     {id::kPrintScreen, true, false, Topmost::Yes, always<printDesktop>},
 };
 
-void layOut(Bar& bar) {
-  bar.buttonCount = recount(bar.settings);
-  std::vector<ButtonPlacement> buttons = visibleButtons(bar.settings);
-  bar.window.layoutButtons(buttons, bar.settings.buttonSize);
+// The buttons anew, at the scale of the display the bar is on now.
+void placeButtons(Bar& bar) {
+  common::Scale scale = bar.window.scale();
+  std::vector<ButtonPlacement> buttons = visibleButtons(bar.settings, scale);
+  bar.window.layoutButtons(buttons, buttonPixels(bar.settings, scale));
   // Rebuilt buttons keep their names on screen, as the first ones had them.
   if (wantsTooltips(bar.settings)) bar.window.attachTooltips(buttons);
+}
+
+void layOut(Bar& bar) {
+  bar.buttonCount = recount(bar.settings);
+  placeButtons(bar);
   bar.buttonCount = recount(bar.settings);
 }
 
@@ -108,17 +114,17 @@ void readSettings(Bar& bar, std::string_view commandTail) {
   bar.buttonCount = recount(bar.settings);
 }
 
-Size currentBarSize(const Bar& bar) { return barSize(bar.settings, bar.buttonCount); }
+Size currentBarSize(Bar& bar) { return barSize(bar.settings, bar.buttonCount, bar.window.scale()); }
 
 Point currentHome(Bar& bar) {
-  return homePosition(bar.settings, bar.buttonCount, bar.system.workArea(), bar.system.monitorCount());
+  return homePosition(bar.settings, bar.buttonCount, bar.system.workArea(), bar.system.monitorCount(),
+                      bar.window.scale());
 }
 
 void initialiseBar(Bar& bar) {
+  bar.window.setColors(barColors(bar.system.systemTheme()));
   bar.window.placeBar(currentHome(bar), currentBarSize(bar));
-  std::vector<ButtonPlacement> buttons = visibleButtons(bar.settings);
-  bar.window.layoutButtons(buttons, bar.settings.buttonSize);
-  if (wantsTooltips(bar.settings)) bar.window.attachTooltips(buttons);
+  placeButtons(bar);
   bar.window.moveBar(currentHome(bar));
   createVoice(bar);
   bar.window.moveBar(currentHome(bar));
@@ -167,6 +173,13 @@ void onSetCursor(Bar& bar) {
 void onPlMessage(Bar& bar, long lParam) {
   if (lParam == kCloseRequest) bar.window.closeBar();
 }
+
+void onScaleChanged(Bar& bar, const Rect& suggested) {
+  layOut(bar);
+  bar.window.placeBar({suggested.left, suggested.top}, currentBarSize(bar));
+}
+
+void onColorsChanged(Bar& bar) { bar.window.setColors(barColors(bar.system.systemTheme())); }
 
 void onDestroy(Bar& bar) { bar.system.broadcastPlMessage(bar.settings.exitWParam, bar.settings.exitLParam); }
 

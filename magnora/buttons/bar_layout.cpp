@@ -8,8 +8,9 @@
 
 namespace magnora {
 
-Size barSize(const BarSettings& settings, int buttonCount) {
-  return {settings.buttonSize * buttonCount + kGripMargin, settings.buttonSize};
+Size barSize(const BarSettings& settings, int buttonCount, const common::Scale& scale) {
+  int side = buttonPixels(settings, scale);
+  return {side * buttonCount + scale.pixels(kGripMargin), side};
 }
 
 int monitorOffset(int monitorNumber, int workAreaWidth, int monitorCount) {
@@ -18,9 +19,10 @@ int monitorOffset(int monitorNumber, int workAreaWidth, int monitorCount) {
   return static_cast<int>(std::clamp<long long>(offset, 0, std::numeric_limits<int>::max() / 2));
 }
 
-Point homePosition(const BarSettings& settings, int buttonCount, const Rect& workArea, int monitorCount) {
+Point homePosition(const BarSettings& settings, int buttonCount, const Rect& workArea, int monitorCount,
+                   const common::Scale& scale) {
   int offset = monitorOffset(settings.monitor, workArea.width(), monitorCount);
-  return {offset + workArea.width() - barSize(settings, buttonCount).width, 0};
+  return {offset + workArea.width() - barSize(settings, buttonCount, scale).width, 0};
 }
 
 Point targetPoint(const Rect& workArea, int monitorNumber, int monitorCount) {

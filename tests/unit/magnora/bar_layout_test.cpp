@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "magnora/buttons/bar_colors.h"
 #include "magnora/buttons/buttons.h"
 
 using namespace magnora;
@@ -63,6 +64,40 @@ TEST(MagnoraBarLayout, AllGroupsGiveTwentyNineButtonsInTableOrder) {
   // Three icons serve two buttons each.
   EXPECT_EQ(buttons[3].icon, "xmagexit");
   EXPECT_EQ(buttons[25].icon, "xmagexit");
+}
+
+TEST(MagnoraBarLayout, AtTwiceTheScaleButtonsGripAndBarAreTwiceAsLargeAndStillFitTogether) {
+  const common::Scale twice(192);
+  Started none = started("");
+  EXPECT_EQ(barSize(none.settings, none.count, twice), (Size{384, 256}));
+  EXPECT_EQ(homePosition(none.settings, none.count, kWork, 1, twice), (Point{1920 - 384, 0}));
+  EXPECT_EQ(visibleButtons(none.settings, twice)[0].rect, (Rect{128, 0, 384, 256}));
+  // The reduction to 96 is of the size at 100 %: 29 buttons of 192 on the screen.
+  Started all = started("128 1 1 1 1 1 1 1 1 1 0 1 0 0 0 1 0 0 1");
+  EXPECT_EQ(all.settings.buttonSize, 96);
+  EXPECT_EQ(buttonPixels(all.settings, twice), 192);
+  EXPECT_EQ(barSize(all.settings, all.count, twice), (Size{2 * 2848, 192}));
+}
+
+TEST(MagnoraBarLayout, AtAnUnevenScaleTheLastButtonEndsExactlyAtTheBarsRightEdge) {
+  const common::Scale quarterMore(120);
+  Started s = started("96 1 0 1 1 0 0 0 0 0 0 0 0 0 0 0 1 0 0");
+  std::vector<ButtonPlacement> buttons = visibleButtons(s.settings, quarterMore);
+  Size bar = barSize(s.settings, s.count, quarterMore);
+  EXPECT_EQ(bar, (Size{80 + 7 * 120, 120}));
+  EXPECT_EQ(buttons.front().rect.left, 80);
+  EXPECT_EQ(buttons.back().rect.right, bar.width);
+  for (size_t i = 1; i < buttons.size(); ++i) EXPECT_EQ(buttons[i].rect.left, buttons[i - 1].rect.right);
+}
+
+TEST(MagnoraBarColors, TheGreyBarAndBlackOnWhiteTipsGiveWayToTheSystemsColoursUnderHighContrast) {
+  common::SystemTheme theme;
+  theme.buttonFace = 0x202020;
+  theme.window = 0x000000;
+  theme.windowText = 0x00FFFF;
+  EXPECT_EQ(barColors(theme), (BarColors{0xC8C8C8, {0x000000, 0xFFFFFF}}));
+  theme.highContrast = true;
+  EXPECT_EQ(barColors(theme), (BarColors{0x202020, {0x00FFFF, 0x000000}}));
 }
 
 TEST(MagnoraBarLayout, ThePresetShowsElevenButtons) {
