@@ -267,10 +267,12 @@ void MainWindow::keepFocusAcrossActivation(bool leaving) {
 }
 
 // The window takes the place and size the system suggests for the new scale;
-// then everything in it is made anew at that scale.
+// then everything in it is made anew at that scale. While the saved place is
+// being restored the window keeps the saved size, which is what the user saw
+// there; the controls made after that are made at the new scale anyway.
 void MainWindow::followScale(LPARAM suggestedRect) {
-  common::takeSuggestedRect(window_, suggestedRect);
   if (!initialised_) return;
+  common::takeSuggestedRect(window_, suggestedRect);
   list_.matchScale();
   tooltip_.matchScale();
   onScaleChanged(*finder_);

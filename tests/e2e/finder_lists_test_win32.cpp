@@ -153,6 +153,11 @@ TEST(FinderLists, UnderHighContrastTheSystemsColoursAreDrawnAndCtrlYCyclesTheSch
   ASSERT_TRUE(waitUntil([&] { return finder.said("Beep 275 150"); }, 10s));
   EXPECT_EQ(colours(), system);
   EXPECT_TRUE(similarColor(screenPixel(inBox), RGB(0, 128, 0))) << describeColor(screenPixel(inBox));
+  // What the system says when the theme changes is followed by a repaint in
+  // the theme's colours, not in the scheme's.
+  SendMessageW(finder.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  SendMessageW(finder.window(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(colours(), system);
   ASSERT_TRUE(finder.close());
   EXPECT_EQ(finder.savedSetting("FG"), " 0");
   EXPECT_EQ(finder.savedSetting("BG"), " 16777215");

@@ -66,6 +66,20 @@ TEST(MagnoraBar, AtTwiceTheDisplaysScaleTheBarAndItsButtonsAreTwiceAsLargeAtTheT
   EXPECT_EQ(close.right - close.left, 256);
   EXPECT_EQ(close.bottom - close.top, 256);
   EXPECT_EQ(close.left - r.left, 128 + 1);  // beyond the grip and the border
+  // The close button shows its red sign at the button's size.
+  EXPECT_NE(SendMessageW(bar.button(500), BM_GETIMAGE, IMAGE_ICON, 0), 0);
+  POINT red{(close.left + close.right) / 2, close.top + (close.bottom - close.top) / 4};
+  EXPECT_TRUE(waitUntil([&] { return similarColor(screenPixel(red), RGB(215, 0, 0)); }, 10s))
+      << describeColor(screenPixel(red));
+  // Told that its scale changed (Wine's is the same everywhere), the bar goes
+  // where the system suggests with its buttons made anew at its own size.
+  ASSERT_TRUE(announceScaleChange(bar.bar(), 192, RECT{100, 200, 300, 300}));
+  r = windowRect(bar.bar());
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.top, 200);
+  EXPECT_EQ(r.right - r.left, 384);
+  EXPECT_EQ(r.bottom - r.top, 256);
+  EXPECT_EQ(windowRect(bar.button(500)).left - r.left, 128 + 1);
   PostMessageW(bar.bar(), plMessage(), 0, 64);
   EXPECT_TRUE(bar.waitForExit(10s));
 }
@@ -89,6 +103,10 @@ TEST(MagnoraBar, TheGripIsGreyAndUnderHighContrastTheSystemsButtonColour) {
   // Wine cannot switch high contrast on; the variable stands in for it.
   MagnoraSession bar(folder);
   ASSERT_TRUE(bar.start(L"", {{L"MAGNORA_HIGH_CONTRAST", L"1"}}));
+  EXPECT_TRUE(waitUntil([&] { return similarColor(gripColour(bar), RGB(128, 0, 128)); }, 10s))
+      << describeColor(gripColour(bar));
+  SendMessageW(bar.bar(), WM_SYSCOLORCHANGE, 0, 0);
+  RedrawWindow(bar.bar(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   EXPECT_TRUE(waitUntil([&] { return similarColor(gripColour(bar), RGB(128, 0, 128)); }, 10s))
       << describeColor(gripColour(bar));
   PostMessageW(bar.bar(), plMessage(), 0, 64);

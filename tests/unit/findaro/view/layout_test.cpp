@@ -80,15 +80,6 @@ TEST(Layout, AtAnUnevenScaleTheMarginsStayEqualOnBothSides) {
   EXPECT_EQ(p.previewPane.x + p.previewPane.width, 1000 - 13);
 }
 
-TEST(Layout, ColumnWidthsGrowTheirFixedPartsWithTheScale) {
-  ColumnLayout c = columnsFor(1, 3200, "25", common::Scale(192));
-  EXPECT_EQ(c.widths[0], 1007);  // 3200 / 3 - 60 = 1006.7
-  EXPECT_EQ(c.widths[1], 1007);
-  EXPECT_EQ(c.widths[2], 711);   // 711.1
-  EXPECT_EQ(c.widths[3], 476);   // 3200 / 9 + 120 = 475.6
-  EXPECT_EQ(columnsFor(5, 3200, "0", common::Scale(192)).widths[0], 3200);
-}
-
 class LayoutWindowTest : public FinderTest {};
 
 TEST_F(LayoutWindowTest, LaysOutAtTheScaleOfTheDisplayTheWindowIsOn) {
@@ -96,7 +87,8 @@ TEST_F(LayoutWindowTest, LaysOutAtTheScaleOfTheDisplayTheWindowIsOn) {
   window.displayScale = common::Scale(192);
   layoutWindow(finder);
   EXPECT_EQ(window.placements[kSearchBox], (Placement{20, 0, 3160, 192}));
-  EXPECT_EQ(list.columns[1].width, 1007);
+  EXPECT_EQ(list.columns[1].width, 1007);  // 3200 / 3 - 60 = 1006.7
+  EXPECT_EQ(list.columns[4].width, 476);   // 3200 / 9 + 120 = 475.6
   window.displayScale = common::Scale(96);
   layoutWindow(finder);
   EXPECT_EQ(window.placements[kSearchBox], (Placement{10, 0, 3180, 96}));
