@@ -43,14 +43,6 @@ std::string formatBuildStamp() {
   return findaro::buildStampText(common::fromWide(date), common::fromWide(time));
 }
 
-HFONT dialogDefaultFont() {
-  HDC screen = GetDC(nullptr);
-  int height = -MulDiv(24, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  return CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                     DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial Black");
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -58,9 +50,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
-  HFONT defaultFont = dialogDefaultFont();
   findaro::MainWindow window(instance);
-  window.setDefaultFont(defaultFont);
+  window.setDefaultFont("Arial Black", 24);
   std::string stamp = formatBuildStamp();
   if (!window.create(common::toWide(std::string("Findaro ") + findaro::kVersion + stamp))) return 1;
 
@@ -101,7 +92,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.run();
 
   if (finder.restartAfterUpdate) findaro::restartUpdatedProgram(finder);
-  DeleteObject(defaultFont);
   CoUninitialize();
   return 0;
 }

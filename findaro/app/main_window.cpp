@@ -8,9 +8,16 @@
 #include "findaro/state/finder.h"
 #include "findaro/state/settings_store.h"
 #include "findaro/view/layout.h"
+#include "findaro/view/preview.h"
 #include "findaro/view/toolbar.h"
 
 namespace findaro {
+
+namespace {
+
+constexpr int kStatusFontPoints = 14;
+
+}  // namespace
 
 std::string welcomeText() { return std::string("Welcome to Findaro, version ") + kVersion + "!"; }
 
@@ -47,7 +54,7 @@ void initialiseWindow(Finder& finder) {
   // The saved rate is heard from the first word, not only after the next change.
   applySavedSpeechRate(finder);
   if (s.ShowToolbar == 1) createToolbar(finder);
-  finder.window.setStatusFont(s.FontName, 14);
+  finder.window.setStatusFont(s.FontName, kStatusFontPoints);
   finder.window.setLargeFont(s.FontName, s.FontSize);
   finder.searchBox.setText(s.SearchTerm);
   applyColors(finder);
@@ -79,6 +86,23 @@ void onWindowDestroyed(Finder& finder) {
   s.LastRow = finder.list.selectedRow();
   loadOrSaveSettings(finder, "save");
   speakAndWait(finder, "Exiting Findaro");
+}
+
+void onScaleChanged(Finder& finder) {
+  Settings& s = finder.settings;
+  finder.window.setStatusFont(s.FontName, kStatusFontPoints);
+  finder.window.setLargeFont(s.FontName, s.FontSize);
+  createToolbarImages(finder);
+  createToolbar(finder);
+  // A new font resets the search box's colours.
+  applyColors(finder);
+  layoutWindow(finder);
+}
+
+void onSystemColorsChanged(Finder& finder) {
+  applyColors(finder);
+  preparePreviewPane(finder);
+  showPreview(finder);
 }
 
 }  // namespace findaro

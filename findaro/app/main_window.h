@@ -17,5 +17,10 @@ void initialiseWindow(Finder& finder);
 void onStartupStep(Finder& finder);
 // The window is being destroyed: keep the list position, save, say goodbye.
 void onWindowDestroyed(Finder& finder);
+// The window now shows on a display of another scale: fonts, pictures and
+// places anew at that scale.
+void onScaleChanged(Finder& finder);
+// The system's colours or its high-contrast setting changed.
+void onSystemColorsChanged(Finder& finder);
 
 }  // namespace findaro

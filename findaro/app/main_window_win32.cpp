@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/display_win32.h"
 #include "common/screen_fit_win32.h"
 #include "common/wide_win32.h"
 #include "findaro/actions/opening.h"
@@ -17,7 +18,6 @@
 #include "findaro/view/preview.h"
 #include "findaro/view/result_cells.h"
 #include "findaro/view/toolbar.h"
-#include "findaro/view/toolbar_layout.h"
 
 namespace findaro {
 namespace {
@@ -62,7 +62,7 @@ bool MainWindow::create(const std::wstring& title) {
   return true;
 }
 
-void MainWindow::setDefaultFont(HFONT font) { toolbar_.setDefaultFont(font); }
+void MainWindow::setDefaultFont(const std::string& face, int points) { toolbar_.setDefaultFont(face, points); }
 
 void MainWindow::createResultsList() {
   list_.create(window_, instance_, clientSize().width);
@@ -78,7 +78,7 @@ void MainWindow::createPreviewPane() {
   preview_.create(window_, instance_);
   if (finder_) preparePreviewPane(*finder_);
 }
-void MainWindow::createToolbarImages() { toolbar_.rebuildImages(finder_->settings.IconSize, toolbarIconNames()); }
+void MainWindow::createToolbarImages() { findaro::createToolbarImages(*finder_); }
 
 void MainWindow::createTooltipWindow() {
   tooltip_.create(window_, instance_, [this] { return toolbar_.handle(); });
@@ -177,6 +177,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY:
       return handleNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_DPICHANGED:
+      followScale(lParam);
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      followSystemColors();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETHIGHCONTRAST) followSystemColors();
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_HELP:
       if (initialised_) onHelpKey(*finder_);
       return TRUE;
@@ -258,6 +267,26 @@ void MainWindow::keepFocusAcrossActivation(bool leaving) {
   SetFocus(target);
 }
 
+// The window takes the place and size the system suggests for the new scale;
+// then everything in it is made anew at that scale. While the saved place is
+// being restored the window keeps the saved size, which is what the user saw
+// there; the controls made after that are made at the new scale anyway.
+void MainWindow::followScale(LPARAM suggestedRect) {
+  if (!initialised_) return;
+  common::takeSuggestedRect(window_, suggestedRect);
+  list_.matchScale();
+  tooltip_.matchScale();
+  onScaleChanged(*finder_);
+}
+
+void MainWindow::followSystemColors() {
+  // The common controls draw with the system's colours, but learn of a change
+  // only from their parent.
+  for (HWND h : {toolbar_.handle(), list_.handle(), statusBar_})
+    if (h) SendMessageW(h, WM_SYSCOLORCHANGE, 0, 0);
+  if (initialised_) onSystemColorsChanged(*finder_);
+}
+
 HWND MainWindow::control(ControlId id) const {
   switch (id) {
     case kSearchBox: return searchBox_.handle();
@@ -330,14 +359,14 @@ Focus MainWindow::focus() {
 }
 
 void MainWindow::setLargeFont(const std::string& face, int points) {
-  largeFont_.reset(createBoldFont(face, points));
+  largeFont_.reset(createBoldFont(face, points, scale()));
   for (HWND h : {searchBox_.handle(), list_.handle(), preview_.handle()})
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(largeFont_.get()), TRUE);
   preview_.setFont(largeFont_.get());
 }
 
 void MainWindow::setStatusFont(const std::string& face, int points) {
-  statusFont_.reset(createBoldFont(face, points));
+  statusFont_.reset(createBoldFont(face, points, scale()));
   SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(statusFont_.get()), TRUE);
 }
 
@@ -348,6 +377,10 @@ void MainWindow::showControl(ControlId id, bool shown) {
 void MainWindow::placeControl(ControlId id, const Placement& p) {
   if (HWND h = control(id)) SetWindowPos(h, nullptr, p.x, p.y, p.width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+common::Scale MainWindow::scale() { return common::windowScale(window_); }
+
+common::SystemTheme MainWindow::systemTheme() { return common::systemTheme(L"FINDARO_HIGH_CONTRAST"); }
 
 int MainWindow::statusBarHeight() {
   RECT r{};

@@ -26,7 +26,7 @@ class MainWindow : public Window {
 
   // Entry steps: the window itself, then each control.
   bool create(const std::wstring& title);
-  void setDefaultFont(HFONT font);
+  void setDefaultFont(const std::string& face, int points);
   void attach(Finder* finder) {
     finder_ = finder;
     events_.emplace(*finder);
@@ -67,6 +67,8 @@ class MainWindow : public Window {
   void setStatusFont(const std::string& face, int points) override;
   void showControl(ControlId id, bool shown) override;
   void placeControl(ControlId id, const Placement& placement) override;
+  common::Scale scale() override;
+  common::SystemTheme systemTheme() override;
   int statusBarHeight() override;
   void setStatusText(const std::string& text) override;
 
@@ -76,6 +78,8 @@ class MainWindow : public Window {
   LRESULT handleNotify(NMHDR* header);
   void attachControls();
   void keepFocusAcrossActivation(bool leaving);
+  void followScale(LPARAM suggestedRect);
+  void followSystemColors();
   HWND control(ControlId id) const;
 
   HINSTANCE instance_;

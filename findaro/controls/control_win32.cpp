@@ -4,12 +4,10 @@
 
 namespace findaro {
 
-HFONT createBoldFont(const std::string& face, int points) {
-  HDC screen = GetDC(nullptr);
-  int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
-  return CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, common::toWide(face).c_str());
+HFONT createBoldFont(const std::string& face, int points, const common::Scale& scale, BYTE characterSet) {
+  return CreateFontW(scale.fontHeight(points), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, characterSet,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                     common::toWide(face).c_str());
 }
 
 void SubclassedControl::subclass(HWND control, UINT_PTR id) {

@@ -6,12 +6,14 @@
 
 #include <string>
 
+#include "common/display.h"
 #include "findaro/controls/control_events.h"
 
 namespace findaro {
 
-// A bold font of the face at the size in points, for the screen.
-HFONT createBoldFont(const std::string& face, int points);
+// A bold font of the face at the size in points, for a display of that scale.
+HFONT createBoldFont(const std::string& face, int points, const common::Scale& scale,
+                     BYTE characterSet = DEFAULT_CHARSET);
 
 // A control with its own procedure in front of the system's. The procedure only
 // reports to the program once it is attached (the window has initialised).

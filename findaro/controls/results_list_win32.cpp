@@ -1,16 +1,23 @@
 #include "findaro/controls/results_list_win32.h"
 
+#include "common/display_win32.h"
 #include "common/wide_win32.h"
 #include "findaro/controls/accessible_controls_win32.h"
 #include "findaro/controls/controls.h"
 
 namespace findaro {
+namespace {
+
+constexpr int kRowPicturePixels = 24;  // at 100 %
+
+}  // namespace
 
 ResultsListControl::~ResultsListControl() {
   if (images_) ImageList_Destroy(images_);
 }
 
 void ResultsListControl::create(HWND parent, HINSTANCE instance, int w) {
+  instance_ = instance;
   handle_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", 0x40011005 | WS_VISIBLE, 10, 10, 100, 100, parent,
                             reinterpret_cast<HMENU>(kResultsList), instance, nullptr);
   struct Column {
@@ -26,13 +33,20 @@ void ResultsListControl::create(HWND parent, HINSTANCE instance, int w) {
   }
   subclass(handle_, kResultsList);
   nameForScreenReaders(handle_, kResultsList);
-  images_ = ImageList_Create(24, 24, ILC_COLOR32 | ILC_MASK, 5, 0);
-  HICON folder = static_cast<HICON>(LoadImageW(instance, L"xfolder", IMAGE_ICON, 24, 24, 0));
-  if (folder) {
+  matchScale();
+}
+
+void ResultsListControl::matchScale() {
+  const int size = common::windowScale(handle_).pixels(kRowPicturePixels);
+  HIMAGELIST previous = images_;
+  images_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 5, 0);
+  if (HICON folder = common::loadIconAtSize(instance_, L"xfolder", size)) {
     ImageList_AddIcon(images_, folder);
     DestroyIcon(folder);
   }
   SendMessageW(handle_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_));
+  // Only once the list holds the new pictures may the old ones go.
+  if (previous) ImageList_Destroy(previous);
 }
 
 LRESULT ResultsListControl::onMessage(UINT message, WPARAM, LPARAM, bool& handled) {

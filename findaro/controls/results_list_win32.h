@@ -10,6 +10,8 @@ class ResultsListControl : public SubclassedControl, public ResultsList {
   ~ResultsListControl() override;
   // The four columns are titled and sized from the window's client width.
   void create(HWND parent, HINSTANCE instance, int clientWidth);
+  // The row pictures anew at the scale of the display the list is on now.
+  void matchScale();
 
   void setItemCount(int count) override;
   int itemCount() override;
@@ -32,6 +34,7 @@ class ResultsListControl : public SubclassedControl, public ResultsList {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
  private:
+  HINSTANCE instance_ = nullptr;
   HIMAGELIST images_ = nullptr;
 };
 

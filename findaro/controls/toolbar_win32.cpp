@@ -1,10 +1,19 @@
 #include "findaro/controls/toolbar_win32.h"
 
+#include "common/display_win32.h"
 #include "common/wide_win32.h"
 #include "findaro/controls/accessible_controls_win32.h"
 #include "findaro/controls/controls.h"
 
 namespace findaro {
+namespace {
+
+// The toolbar's own room round each button's picture and caption, the
+// system's default at 100 %; left alone it would stay this size at any scale.
+constexpr int kPaddingX = 7;
+constexpr int kPaddingY = 6;
+
+}  // namespace
 
 ToolbarControl::~ToolbarControl() {
   if (images_) ImageList_Destroy(images_);
@@ -14,8 +23,7 @@ void ToolbarControl::rebuildImages(int iconSize, const std::vector<std::string>&
   if (images_) ImageList_Destroy(images_);
   images_ = ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 20, 0);
   for (const std::string& name : iconNames) {
-    HICON icon = static_cast<HICON>(
-        LoadImageW(instance_, common::toWide(name).c_str(), IMAGE_ICON, iconSize, iconSize, 0));
+    HICON icon = common::loadIconAtSize(instance_, common::toWide(name).c_str(), iconSize);
     ImageList_AddIcon(images_, icon);
     if (icon) DestroyIcon(icon);
   }
@@ -28,10 +36,17 @@ void ToolbarControl::destroy() {
 }
 
 void ToolbarControl::build(const std::vector<ToolbarItem>& items) {
+  common::Scale scale = common::windowScale(parent_);
+  if (!defaultFont_ || defaultFontScale_ != scale) {
+    // The dialog's default font is of the Western character set.
+    defaultFont_.reset(createBoldFont(defaultFace_, defaultPoints_, scale, ANSI_CHARSET));
+    defaultFontScale_ = scale;
+  }
   handle_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | 0x900, 0, 0, 0, 0, parent_,
                             reinterpret_cast<HMENU>(kToolbar), instance_, nullptr);
   SendMessageW(handle_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
+  SendMessageW(handle_, TB_SETPADDING, 0, MAKELPARAM(scale.pixels(kPaddingX), scale.pixels(kPaddingY)));
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_.get()), FALSE);
   SendMessageW(handle_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
   captions_.clear();
   captions_.reserve(items.size());
@@ -60,7 +75,7 @@ void ToolbarControl::build(const std::vector<ToolbarItem>& items) {
 
 void ToolbarControl::setFont(const std::string& face, int points) {
   if (!handle_) return;
-  font_.reset(createBoldFont(face, points));
+  font_.reset(createBoldFont(face, points, common::windowScale(parent_)));
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
   SendMessageW(handle_, TB_AUTOSIZE, 0, 0);
 }

@@ -16,8 +16,12 @@ class ToolbarControl : public SubclassedControl, public Toolbar {
     parent_ = parent;
     instance_ = instance;
   }
-  // The font of a freshly built toolbar.
-  void setDefaultFont(HFONT font) { defaultFont_ = font; }
+  // The font of a freshly built toolbar, made at the scale of the display the
+  // window is on when the toolbar is built.
+  void setDefaultFont(const std::string& face, int points) {
+    defaultFace_ = face;
+    defaultPoints_ = points;
+  }
 
   void rebuildImages(int iconSize, const std::vector<std::string>& iconNames) override;
   void destroy() override;
@@ -32,7 +36,10 @@ class ToolbarControl : public SubclassedControl, public Toolbar {
  private:
   HWND parent_ = nullptr;
   HINSTANCE instance_ = nullptr;
-  HFONT defaultFont_ = nullptr;
+  std::string defaultFace_;
+  int defaultPoints_ = 0;
+  common::UniqueFont defaultFont_;
+  common::Scale defaultFontScale_;
   HIMAGELIST images_ = nullptr;
   common::UniqueFont font_;
   std::vector<std::wstring> captions_;

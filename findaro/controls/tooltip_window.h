@@ -12,6 +12,7 @@ class TooltipWindow {
   virtual void setToolbarTip(const std::string& text) = 0;
   // Hides the tip now shown, if any.
   virtual void pop() = 0;
+  virtual void setColors(int text, int background) = 0;  // COLORREF values
 };
 
 }  // namespace findaro

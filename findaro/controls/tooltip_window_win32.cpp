@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include "common/display_win32.h"
 #include "common/wide_win32.h"
 
 namespace findaro {
@@ -14,18 +15,30 @@ void TooltipWindowControl::create(HWND owner, HINSTANCE instance, std::function<
   if (!window_) return;
   // Without the theme the colours below are the ones drawn.
   SetWindowTheme(window_, L" ", L" ");
+  matchScale();
+  setColors(RGB(0, 0, 0), RGB(255, 255, 255));
+  SendMessageW(window_, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+}
+
+void TooltipWindowControl::matchScale() {
+  if (!window_) return;
+  common::Scale scale = common::windowScale(owner_);
   LOGFONTW description{};
   GetObjectW(GetStockObject(ANSI_FIXED_FONT), sizeof(description), &description);
-  description.lfHeight = -72;
-  description.lfWidth = -35;
+  description.lfHeight = scale.pixels(-72);
+  description.lfWidth = scale.pixels(-35);
   description.lfWeight = FW_NORMAL;
   description.lfItalic = FALSE;
   lstrcpynW(description.lfFaceName, L"Arial Black", LF_FACESIZE);
+  common::UniqueFont previous(font_.release());
   font_.reset(CreateFontIndirectW(&description));
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-  SendMessageW(window_, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 0), 0);
-  SendMessageW(window_, TTM_SETTIPBKCOLOR, RGB(255, 255, 255), 0);
-  SendMessageW(window_, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+}
+
+void TooltipWindowControl::setColors(int text, int background) {
+  if (!window_) return;
+  SendMessageW(window_, TTM_SETTIPTEXTCOLOR, static_cast<WPARAM>(text), 0);
+  SendMessageW(window_, TTM_SETTIPBKCOLOR, static_cast<WPARAM>(background), 0);
 }
 
 void TooltipWindowControl::setToolbarTip(const std::string& text) {

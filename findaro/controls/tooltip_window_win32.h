@@ -15,6 +15,9 @@ class TooltipWindowControl : public TooltipWindow {
 
   void setToolbarTip(const std::string& text) override;
   void pop() override;
+  void setColors(int text, int background) override;
+  // The font anew at the scale of the display the owner is on now.
+  void matchScale();
 
  private:
   HWND window_ = nullptr;

@@ -1,8 +1,10 @@
 #pragma once
 // The finder's main window as the behaviour sees it: its size and place, its
-// title, the focus among its controls, their places, fonts and the status bar.
+// title, the focus among its controls, their places, fonts and the status bar,
+// and the scale and colours of the display it is on.
 #include <string>
 
+#include "common/display.h"
 #include "findaro/controls/controls.h"
 #include "findaro/controls/geometry.h"
 
@@ -36,6 +38,11 @@ class Window {
 
   virtual void showControl(ControlId id, bool shown) = 0;
   virtual void placeControl(ControlId id, const Placement& placement) = 0;
+
+  // The scale of the display the window is on now; it changes when the window
+  // moves to another display or the user changes the scale.
+  virtual common::Scale scale() = 0;
+  virtual common::SystemTheme systemTheme() = 0;
 
   virtual int statusBarHeight() = 0;
   virtual void setStatusText(const std::string& text) = 0;

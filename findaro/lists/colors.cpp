@@ -2,6 +2,7 @@
 
 #include "findaro/speech/speech.h"
 #include "findaro/state/finder.h"
+#include "findaro/view/palette.h"
 #include "findaro/view/preview.h"
 
 namespace findaro {
@@ -38,9 +39,10 @@ void cycleColorScheme(Finder& finder) {
 }
 
 void applyColors(Finder& finder) {
-  const Settings& s = finder.settings;
-  finder.searchBox.setColors(s.FG, s.BG);
-  finder.list.setColors(s.FG, s.BG);
+  FinderColors colors = finderColors(finder.settings, finder.window.systemTheme());
+  finder.searchBox.setColors(colors.controls.text, colors.controls.background);
+  finder.list.setColors(colors.controls.text, colors.controls.background);
+  finder.tooltip.setColors(colors.tip.text, colors.tip.background);
 }
 
 void cycleImageBackground(Finder& finder) {

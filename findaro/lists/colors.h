@@ -18,7 +18,8 @@ std::string colorSchemeName(const Settings& settings);
 // Yellow on blue, black on white, white on black, and round again. Any other
 // background (a yellow one from the INI file) stays as it is.
 void cycleColorScheme(Finder& finder);
-// Gives FG and BG to the search box and the results list.
+// Gives FG and BG to the search box and the results list, and the tip its
+// black on white; under high contrast the system's colours instead.
 void applyColors(Finder& finder);
 // White, black, blue behind the previewed picture, said and shown at once.
 void cycleImageBackground(Finder& finder);

@@ -93,6 +93,13 @@ int readInt(const ProfileText& file, const NumberKey& key) {
   return common::readNumber(readText(file, key.name, key.defaultText));
 }
 
+// A saved size is the one the user last saw; without one the window's first
+// size is pixels at 100 %, grown with the display's scale.
+int readWindowSize(const ProfileText& file, const NumberKey& key, const common::Scale& scale) {
+  if (file.value(kSection, key.name)) return readInt(file, key);
+  return scale.pixels(common::readNumber(key.defaultText));
+}
+
 // The text of a value as it is written: one that the reader would change (cut at
 // a NUL, split at a line break, trimmed of blanks, stripped of enclosing quotes)
 // is changed or quoted here so that it reads back as it stands.
@@ -137,8 +144,8 @@ void getSettings(Finder& finder) {
     }
   }
   Settings& s = finder.settings;
-  s.Width = readInt(file, kPlacementKeys[2]);
-  s.Height = readInt(file, kPlacementKeys[3]);
+  s.Width = readWindowSize(file, kPlacementKeys[2], finder.window.scale());
+  s.Height = readWindowSize(file, kPlacementKeys[3], finder.window.scale());
   finder.window.setWindowSize(s.Width, s.Height);
   s.Left = readInt(file, kPlacementKeys[0]);
   s.Top = readInt(file, kPlacementKeys[1]);

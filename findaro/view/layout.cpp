@@ -16,21 +16,25 @@ int nonNegative(int value) { return std::max(value, 0); }
 
 }  // namespace
 
-ControlPlacements placeControls(const LayoutInput& in) {
+ControlPlacements placeControls(const LayoutInput& in, const common::Scale& scale) {
   const int W = in.clientWidth;
   const int H = in.clientHeight;
   const int TBH = in.toolbarHeight;
-  const int EH = 2 * in.fontSize;
-  const int listTop = TBH + EH + 5;
-  const int listHeight = nonNegative(H - TBH - EH - in.statusBarHeight - 10);
+  const int EH = scale.pixels(2 * in.fontSize);
+  // Every margin is the same, so that the controls stay symmetric at any scale.
+  const int margin = scale.pixels(10);
+  const int gap = scale.pixels(5);
+  const int listTop = TBH + EH + gap;
+  const int listHeight = nonNegative(H - TBH - EH - in.statusBarHeight - 2 * gap);
   // The factors are single-precision, as the window's proportions always were.
   const float wide = static_cast<float>(W) * 0.6f;
   const float narrow = static_cast<float>(W) * 0.4f;
 
   ControlPlacements p;
-  p.searchBox = {10, TBH, nonNegative(W - 20), nonNegative(EH)};
-  p.resultsList = {10, listTop, nonNegative(in.showPreview == 1 ? rounded(wide) : W - 20), listHeight};
-  p.previewPane = {rounded(wide + 20.0f), listTop, nonNegative(rounded(narrow - 30.0f)), listHeight};
+  p.searchBox = {margin, TBH, nonNegative(W - 2 * margin), nonNegative(EH)};
+  p.resultsList = {margin, listTop, nonNegative(in.showPreview == 1 ? rounded(wide) : W - 2 * margin), listHeight};
+  p.previewPane = {rounded(wide + static_cast<float>(2 * margin)), listTop,
+                   nonNegative(rounded(narrow - static_cast<float>(3 * margin))), listHeight};
   return p;
 }
 
@@ -38,19 +42,21 @@ std::string resultCountText(const Finder& finder) {
   return finder.results.isPlaceholder() ? "0" : common::plainNumber(finder.results.count());
 }
 
-ColumnLayout columnsFor(int listMode, int clientWidth, const std::string& countText) {
+ColumnLayout columnsFor(int listMode, int clientWidth, const std::string& countText, const common::Scale& scale) {
   ColumnLayout c;
   const double W = clientWidth;
+  const double narrower = scale.pixels(30);
+  const double wider = scale.pixels(60);
   if (listMode < kModeSettingsList) {
     c.changes = true;
     c.titles[0] = " Name  (" + countText + ")";
     c.titles[1] = " Path";
     c.titles[2] = " Date";
     c.titles[3] = " Size";
-    c.widths[0] = rounded(W / 3 - 30);
-    c.widths[1] = rounded(W / 3 - 30);
+    c.widths[0] = rounded(W / 3 - narrower);
+    c.widths[1] = rounded(W / 3 - narrower);
     c.widths[2] = rounded(W * 2 / 9);
-    c.widths[3] = rounded(W / 9 + 60);
+    c.widths[3] = rounded(W / 9 + wider);
   } else if (listMode == kModeSettingsList || listMode == kModeActionsList) {
     c.changes = true;
     c.titles[0] = listMode == kModeSettingsList ? "Settings Shortcuts" : "Action Shortcuts";
@@ -72,13 +78,14 @@ void layoutWindow(Finder& finder) {
   in.toolbarHeight = finder.toolbar.height();
   in.fontSize = s.FontSize;
   in.showPreview = s.ShowPreview;
+  const common::Scale scale = finder.window.scale();
 
-  ControlPlacements p = placeControls(in);
+  ControlPlacements p = placeControls(in, scale);
   finder.window.placeControl(kSearchBox, p.searchBox);
   finder.window.placeControl(kResultsList, p.resultsList);
   finder.window.placeControl(kPreviewPane, p.previewPane);
 
-  ColumnLayout columns = columnsFor(s.SearchType, client.width, resultCountText(finder));
+  ColumnLayout columns = columnsFor(s.SearchType, client.width, resultCountText(finder), scale);
   if (columns.changes) {
     for (int i = 0; i < 4; ++i) finder.list.setColumn(i + 1, columns.titles[i], columns.widths[i]);
     finder.list.redraw();

@@ -3,6 +3,7 @@
 // size, the toolbar and status bar heights, the font size and the list mode.
 #include <string>
 
+#include "common/display.h"
 #include "findaro/controls/geometry.h"
 
 namespace findaro {
@@ -24,7 +25,9 @@ struct ControlPlacements {
   Placement previewPane;
 };
 
-ControlPlacements placeControls(const LayoutInput& input);
+// The margins, the gaps and the search box's height are pixels at 100 %,
+// grown with the scale of the display.
+ControlPlacements placeControls(const LayoutInput& input, const common::Scale& scale = common::Scale());
 
 struct ColumnLayout {
   bool changes = false;  // list modes above 6 leave the columns as they are
@@ -34,7 +37,8 @@ struct ColumnLayout {
 
 // The count in the first heading: "0" for the placeholder, else the number of records.
 std::string resultCountText(const Finder& finder);
-ColumnLayout columnsFor(int listMode, int clientWidth, const std::string& countText);
+ColumnLayout columnsFor(int listMode, int clientWidth, const std::string& countText,
+                        const common::Scale& scale = common::Scale());
 
 void layoutWindow(Finder& finder);
 void scrollListToTop(Finder& finder, int topRow);

@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "findaro/state/finder.h"
+#include "findaro/view/palette.h"
 
 namespace findaro {
 
@@ -13,7 +14,14 @@ const char* const kImageExtensions = ".jpg .bmp .png .ico .gif .jpeg .tiff .tif 
 namespace {
 
 constexpr size_t kLongestPreviewPath = 260;
-constexpr Point kNotAnImageAt{50, 50};
+constexpr int kNotAnImageMargin = 50;  // pixels at 100 %, from the pane's top left corner
+
+// The pane's colours as they are to be drawn now.
+void takePreviewColors(Finder& finder) {
+  common::ColorPair colors = finderColors(finder.settings, finder.window.systemTheme()).preview;
+  finder.previewForeground = colors.text;
+  finder.previewBackground = colors.background;
+}
 
 }  // namespace
 
@@ -37,10 +45,7 @@ int imageBackgroundColor(int imageBG) {
   }
 }
 
-void preparePreviewPane(Finder& finder) {
-  finder.previewForeground = finder.settings.FG;
-  finder.previewBackground = imageBackgroundColor(finder.settings.ImageBG);
-}
+void preparePreviewPane(Finder& finder) { takePreviewColors(finder); }
 
 void showPreview(Finder& finder) {
   if (finder.settings.ShowPreview == 0) return;
@@ -50,7 +55,8 @@ void showPreview(Finder& finder) {
     drawPreviewImage(finder);
     return;
   }
-  finder.preview.drawText("Not An Image", kNotAnImageAt, finder.previewForeground, finder.previewBackground);
+  const int margin = finder.window.scale().pixels(kNotAnImageMargin);
+  finder.preview.drawText("Not An Image", {margin, margin}, finder.previewForeground, finder.previewBackground);
 }
 
 bool loadPreviewImage(Finder& finder) {
@@ -64,8 +70,7 @@ bool loadPreviewImage(Finder& finder) {
 }
 
 void drawPreviewImage(Finder& finder) {
-  finder.previewForeground = finder.settings.FG;
-  finder.previewBackground = imageBackgroundColor(finder.settings.ImageBG);
+  takePreviewColors(finder);
   finder.preview.clear(finder.previewBackground);
   Rect target = previewTarget(finder.preview.clientSize(), finder.previewImage, finder.settings.PreviewResize);
   if (target.width() > 0 && target.height() > 0) finder.preview.drawImage(target);

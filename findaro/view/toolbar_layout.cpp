@@ -40,13 +40,13 @@ constexpr Button kSettings{"Settings", 20, 515};
 
 class Builder {
  public:
-  explicit Builder(int hideToolbarText) : hide_(hideToolbarText) {}
+  Builder(int hideToolbarText, const common::Scale& scale) : hide_(hideToolbarText), scale_(scale) {}
   Builder& button(const Button& b) {
     items_.push_back({false, 0, b.image, b.command, toolbarCaption(b.text, hide_), toolbarButtonName(b.command)});
     return *this;
   }
   Builder& separator(int width) {
-    items_.push_back({true, width, 0, 0, {}, {}});
+    items_.push_back({true, scale_.pixels(width), 0, 0, {}, {}});
     return *this;
   }
   Builder& pageButton(int image) { return button({" ", image, 518}); }
@@ -54,13 +54,15 @@ class Builder {
 
  private:
   int hide_;
+  common::Scale scale_;
   std::vector<ToolbarItem> items_;
 };
 
 }  // namespace
 
-std::vector<ToolbarItem> toolbarLayout(int wideToolbar, int toolbarPage, int hideToolbarText) {
-  Builder b(hideToolbarText);
+std::vector<ToolbarItem> toolbarLayout(int wideToolbar, int toolbarPage, int hideToolbarText,
+                                       const common::Scale& scale) {
+  Builder b(hideToolbarText, scale);
   if (wideToolbar != 0) {
     return b.button(kExit).separator(59).button(kFiles).button(kFolders).button(kBoth).button(kCustom)
         .separator(29).button(kCopy).button(kOpenFile).separator(39).button(kOpenFolder).button(kExpand)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/display.h"
 #include "findaro/controls/toolbar_control.h"
 
 namespace findaro {
@@ -14,7 +15,9 @@ const std::vector<std::string>& toolbarIconNames();
 std::string toolbarCaption(const std::string& text, int hideToolbarText);
 
 // WideToolbar 0 gives three pages (toolbarPage 0 to 2); any other value one row.
-std::vector<ToolbarItem> toolbarLayout(int wideToolbar, int toolbarPage, int hideToolbarText);
+// The separators' widths are pixels at 100 %.
+std::vector<ToolbarItem> toolbarLayout(int wideToolbar, int toolbarPage, int hideToolbarText,
+                                       const common::Scale& scale = common::Scale());
 
 int pageAfter(int toolbarPage);
 int pageBefore(int toolbarPage);

@@ -91,31 +91,39 @@ const CommandRule kCommands[] = {
     {id::kPrintScreen, true, false, Topmost::Yes, always<printDesktop>},
 };
 
-// The bar as it is shown: its buttons no larger than lets the whole bar fit
-// across the work area of the monitor it is homed on, and its rectangle at home
-// brought wholly inside that work area.
+// The bar as it is shown at the scale of its display: its buttons no larger
+// than lets the whole bar fit across the work area of the monitor it is homed
+// on, and its rectangle at home brought wholly inside that work area.
 struct ShownBar {
-  BarSettings settings;  // with the button size the buttons are drawn at
+  BarSettings settings;  // with the button size (at 100 %) the buttons are drawn at
   Rect bounds;
+  common::Scale scale;
 };
 
 ShownBar shownBar(Bar& bar) {
+  common::Scale scale = bar.window.scale();
   Rect work = bar.system.workArea();
   int monitors = bar.system.monitorCount();
-  ShownBar shown{bar.settings, homeBounds(bar.settings, bar.buttonCount, work, monitors)};
+  ShownBar shown{bar.settings, homeBounds(bar.settings, bar.buttonCount, work, monitors, scale), scale};
   Rect monitorWork = bar.system.workAreaNear(shown.bounds);
-  shown.settings.buttonSize = buttonSizeToFit(bar.settings.buttonSize, bar.buttonCount, monitorWork);
-  shown.bounds = common::fitIntoWorkArea(homeBounds(shown.settings, bar.buttonCount, work, monitors), monitorWork);
+  shown.settings.buttonSize = buttonSizeToFit(bar.settings.buttonSize, bar.buttonCount, monitorWork, scale);
+  shown.bounds =
+      common::fitIntoWorkArea(homeBounds(shown.settings, bar.buttonCount, work, monitors, scale), monitorWork);
   return shown;
+}
+
+// The buttons anew, at the scale of the display the bar is on now.
+void placeButtons(Bar& bar) {
+  ShownBar shown = shownBar(bar);
+  std::vector<ButtonPlacement> buttons = visibleButtons(shown.settings, shown.scale);
+  bar.window.layoutButtons(buttons, buttonPixels(shown.settings, shown.scale));
+  // Rebuilt buttons keep their names on screen, as the first ones had them.
+  if (wantsTooltips(bar.settings)) bar.window.attachTooltips(buttons);
 }
 
 void layOut(Bar& bar) {
   bar.buttonCount = recount(bar.settings);
-  ShownBar shown = shownBar(bar);
-  std::vector<ButtonPlacement> buttons = visibleButtons(shown.settings);
-  bar.window.layoutButtons(buttons, shown.settings.buttonSize);
-  // Rebuilt buttons keep their names on screen, as the first ones had them.
-  if (wantsTooltips(bar.settings)) bar.window.attachTooltips(buttons);
+  placeButtons(bar);
   bar.buttonCount = recount(bar.settings);
 }
 
@@ -139,11 +147,9 @@ Point currentHome(Bar& bar) {
 }
 
 void initialiseBar(Bar& bar) {
-  ShownBar shown = shownBar(bar);
-  bar.window.placeBar({shown.bounds.left, shown.bounds.top}, {shown.bounds.width(), shown.bounds.height()});
-  std::vector<ButtonPlacement> buttons = visibleButtons(shown.settings);
-  bar.window.layoutButtons(buttons, shown.settings.buttonSize);
-  if (wantsTooltips(bar.settings)) bar.window.attachTooltips(buttons);
+  bar.window.setColors(barColors(bar.system.systemTheme()));
+  bar.window.placeBar(currentHome(bar), currentBarSize(bar));
+  placeButtons(bar);
   bar.window.moveBar(currentHome(bar));
   createVoice(bar);
   bar.window.moveBar(currentHome(bar));
@@ -192,6 +198,13 @@ void onSetCursor(Bar& bar) {
 void onPlMessage(Bar& bar, long lParam) {
   if (lParam == kCloseRequest) bar.window.closeBar();
 }
+
+void onScaleChanged(Bar& bar, const Rect& suggested) {
+  layOut(bar);
+  bar.window.placeBar({suggested.left, suggested.top}, currentBarSize(bar));
+}
+
+void onColorsChanged(Bar& bar) { bar.window.setColors(barColors(bar.system.systemTheme())); }
 
 void onDestroy(Bar& bar) { bar.system.broadcastPlMessage(bar.settings.exitWParam, bar.settings.exitLParam); }
 

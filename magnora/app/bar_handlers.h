@@ -27,6 +27,9 @@ void onDoubleClick(Bar& bar);
 void onContextMenu(Bar& bar, std::optional<Point> clickedAt = std::nullopt);
 void onSetCursor(Bar& bar);
 void onPlMessage(Bar& bar, long lParam);
+// The bar takes the suggested place with its buttons made anew at the new scale.
+void onScaleChanged(Bar& bar, const Rect& suggested);
+void onColorsChanged(Bar& bar);
 void onDestroy(Bar& bar);
 
 // The window's reports, each to its handler.
@@ -40,6 +43,8 @@ class BarHandlers : public BarEvents {
   void contextMenu(std::optional<Point> clickedAt) override { onContextMenu(bar_, clickedAt); }
   void cursorSet() override { onSetCursor(bar_); }
   void plMessage(long lParam) override { onPlMessage(bar_, lParam); }
+  void scaleChanged(const Rect& suggested) override { onScaleChanged(bar_, suggested); }
+  void colorsChanged() override { onColorsChanged(bar_); }
   void destroyed() override { onDestroy(bar_); }
 
  private:

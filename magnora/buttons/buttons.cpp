@@ -70,13 +70,18 @@ std::string tooltipText(const ButtonInfo& button) {
   return text;
 }
 
-std::vector<ButtonPlacement> visibleButtons(const BarSettings& s) {
+int buttonPixels(const BarSettings& settings, const common::Scale& scale) {
+  return scale.pixels(settings.buttonSize);
+}
+
+std::vector<ButtonPlacement> visibleButtons(const BarSettings& s, const common::Scale& scale) {
   std::vector<ButtonPlacement> placed;
+  const int side = buttonPixels(s, scale);
+  const int grip = scale.pixels(kGripMargin);
   for (const ButtonInfo& b : buttonTable()) {
     if (!groupShown(s, b.group)) continue;
-    int left = kGripMargin + s.buttonSize * static_cast<int>(placed.size());
-    placed.push_back(
-        {b.id, b.icon, tooltipText(b), Rect{left, 0, left + s.buttonSize, s.buttonSize}, b.rightClickName});
+    int left = grip + side * static_cast<int>(placed.size());
+    placed.push_back({b.id, b.icon, tooltipText(b), Rect{left, 0, left + side, side}, b.rightClickName});
   }
   return placed;
 }

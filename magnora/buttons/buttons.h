@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/display.h"
 #include "magnora/buttons/bar_settings.h"
 #include "magnora/system/geometry.h"
 
@@ -79,8 +80,12 @@ struct ButtonPlacement {
   std::string name;
 };
 
+// The side of each button on the screen.
+int buttonPixels(const BarSettings& settings, const common::Scale& scale = common::Scale());
+
 // The visible buttons, side by side from the grip margin on, each a square of
-// the button size.
-std::vector<ButtonPlacement> visibleButtons(const BarSettings& settings);
+// the button size; both grow with the display's scale.
+std::vector<ButtonPlacement> visibleButtons(const BarSettings& settings,
+                                            const common::Scale& scale = common::Scale());
 
 }  // namespace magnora

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "common/display.h"
 #include "common/voice.h"
 #include "magnora/system/geometry.h"
 
@@ -58,6 +59,8 @@ class System {
   // read of the rest of the setting.
   virtual unsigned highContrastFlags() = 0;
   virtual void setHighContrastFlags(unsigned flags) = 0;
+  // Whether high contrast is on, with the system's colours.
+  virtual common::SystemTheme systemTheme() = 0;
 
   // Opens a document with its associated program, maximised, owned by the bar.
   virtual void openDocument(const std::string& path) = 0;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "common/display_win32.h"
 #include "common/files_win32.h"
 #include "common/sapi_voice_win32.h"
 #include "common/screen_fit_win32.h"
@@ -139,6 +140,8 @@ void Win32System::setHighContrastFlags(unsigned flags) {
   contrast.dwFlags = flags;
   SystemParametersInfoW(SPI_SETHIGHCONTRAST, 0, &contrast, SPIF_SENDCHANGE);
 }
+
+common::SystemTheme Win32System::systemTheme() { return common::systemTheme(L"MAGNORA_HIGH_CONTRAST"); }
 
 void Win32System::openDocument(const std::string& path) {
   ShellExecuteW(owner_, L"Open", common::toWide(path).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);

@@ -29,6 +29,7 @@ class Win32System : public System {
   void broadcastPlMessage(long wParam, long lParam) override;
   unsigned highContrastFlags() override;
   void setHighContrastFlags(unsigned flags) override;
+  common::SystemTheme systemTheme() override;
   void openDocument(const std::string& path) override;
   void startProgram(const std::string& file) override;
   std::string environmentVariable(const std::string& name) override;

@@ -20,6 +20,11 @@ class BarEvents {
   virtual void cursorSet() = 0;
   // "plmessage" from another program, with its lParam.
   virtual void plMessage(long lParam) = 0;
+  // The bar is now on a display of another scale; the system suggests this
+  // place and size on the screen.
+  virtual void scaleChanged(const Rect& suggested) = 0;
+  // The system's colours or its high-contrast setting changed.
+  virtual void colorsChanged() = 0;
   virtual void destroyed() = 0;
 };
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "common/display.h"
+#include "magnora/buttons/bar_colors.h"
 #include "magnora/buttons/buttons.h"
 #include "magnora/system/geometry.h"
 #include "magnora/system/system.h"
@@ -14,8 +16,13 @@ class BarWindow {
  public:
   virtual ~BarWindow() = default;
 
+  // The scale of the display the bar is on now.
+  virtual common::Scale scale() = 0;
+  // The colour behind the buttons and the tips' colours.
+  virtual void setColors(const BarColors& colors) = 0;
+
   // Removes every button (ids 500 to 531) and creates these, each showing its
-  // icon at the button size.
+  // icon at the button size (in pixels).
   virtual void layoutButtons(const std::vector<ButtonPlacement>& buttons, int buttonSize) = 0;
   // Gives each of these buttons its tooltip, making the tooltip window the first time.
   virtual void attachTooltips(const std::vector<ButtonPlacement>& buttons) = 0;

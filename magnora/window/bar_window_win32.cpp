@@ -4,12 +4,27 @@
 #include <uxtheme.h>
 #include <windowsx.h>
 
+#include "common/display_win32.h"
 #include "common/wide_win32.h"
 
 namespace magnora {
 namespace {
 
 constexpr UINT kTopmostRequest = WM_USER + 500;
+
+// The dialog manager would scale the bar and move its buttons by itself when
+// the scale changes; the bar lays itself out instead. The call is loaded by
+// name: only newer systems have it.
+void leaveScalingToTheBar(HWND dialog) {
+  using Call = BOOL(WINAPI*)(HWND, int, int);
+  HMODULE user = GetModuleHandleW(L"user32.dll");
+  auto call = user ? reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(user, "SetDialogDpiChangeBehavior")))
+                   : nullptr;
+  constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
+  if (call) call(dialog, kDisableAll, kDisableAll);
+}
+
+COLORREF colorRef(int color) { return static_cast<COLORREF>(color); }
 
 // An in-memory dialog template: style, no extended style, no controls, no
 // menu, the standard class, the caption. Size and place are set in pixels once
@@ -33,7 +48,6 @@ BarDialog::~BarDialog() {
 
 void BarDialog::run(BarEvents& events, const std::string& caption) {
   events_ = &events;
-  background_.reset(CreateSolidBrush(RGB(200, 200, 200)));
   std::vector<WORD> dialog = dialogTemplate(common::toWide(caption));
   DialogBoxIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr, dialogProc,
                           reinterpret_cast<LPARAM>(this));
@@ -65,6 +79,7 @@ INT_PTR BarDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   switch (message) {
     case WM_INITDIALOG:
+      leaveScalingToTheBar(window_);
       system_.setOwner(window_);
       plMessage();
       events.started();
@@ -93,6 +108,17 @@ INT_PTR BarDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       events.command(LOWORD(wParam));
       return FALSE;
+    case WM_DPICHANGED: {
+      const RECT* r = reinterpret_cast<const RECT*>(lParam);
+      events.scaleChanged(Rect{r->left, r->top, r->right, r->bottom});
+      return TRUE;
+    }
+    case WM_SYSCOLORCHANGE:
+      events.colorsChanged();
+      return FALSE;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETHIGHCONTRAST) events.colorsChanged();
+      return FALSE;
     case WM_DESTROY:
       tooltip_ = nullptr;  // owned by the bar, so it goes with it
       events.destroyed();
@@ -100,6 +126,18 @@ INT_PTR BarDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return FALSE;
   }
+}
+
+common::Scale BarDialog::scale() { return common::windowScale(window_); }
+
+void BarDialog::setColors(const BarColors& colors) {
+  colors_ = colors;
+  background_.reset(CreateSolidBrush(colorRef(colors.background)));
+  if (tooltip_) {
+    SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, colorRef(colors.tip.text), 0);
+    SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, colorRef(colors.tip.background), 0);
+  }
+  if (window_) InvalidateRect(window_, nullptr, TRUE);
 }
 
 void BarDialog::layoutButtons(const std::vector<ButtonPlacement>& buttons, int buttonSize) {
@@ -113,8 +151,7 @@ void BarDialog::layoutButtons(const std::vector<ButtonPlacement>& buttons, int b
                                   b.rect.top, b.rect.width(), b.rect.height(), window_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), instance_, nullptr);
     if (!button) continue;
-    auto icon = static_cast<HICON>(LoadImageW(instance_, common::toWide(b.icon).c_str(), IMAGE_ICON, buttonSize,
-                                              buttonSize, LR_LOADMAP3DCOLORS));
+    HICON icon = common::loadIconAtSize(instance_, common::toWide(b.icon).c_str(), buttonSize);
     if (icon) {
       SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
       icons_.emplace_back(icon);
@@ -127,20 +164,28 @@ void BarDialog::createTooltipWindow() {
                              nullptr);
   if (!tooltip_) return;
   SetWindowTheme(tooltip_, L" ", L" ");
+}
+
+void BarDialog::matchTooltipFont() {
+  common::Scale now = scale();
+  if (tooltipFont_ && tooltipFontScale_ == now) return;
   LOGFONTW font{};
   GetObjectW(GetStockObject(ANSI_FIXED_FONT), sizeof(font), &font);
-  font.lfHeight = -72;
-  font.lfWidth = -35;
+  font.lfHeight = now.pixels(-72);
+  font.lfWidth = now.pixels(-35);
   font.lfWeight = 400;
   font.lfItalic = 0;
   lstrcpynW(font.lfFaceName, L"Arial Black", LF_FACESIZE);
+  common::UniqueFont previous(tooltipFont_.release());
   tooltipFont_.reset(CreateFontIndirectW(&font));
+  tooltipFontScale_ = now;
   SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(tooltipFont_.get()), TRUE);
 }
 
 void BarDialog::attachTooltips(const std::vector<ButtonPlacement>& buttons) {
   if (!tooltip_) createTooltipWindow();
   if (!tooltip_) return;
+  matchTooltipFont();
   for (HWND old : tooledButtons_) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
@@ -153,8 +198,8 @@ void BarDialog::attachTooltips(const std::vector<ButtonPlacement>& buttons) {
     HWND button = GetDlgItem(window_, b.id);
     if (!button) continue;
     std::wstring text = common::toWide(b.tooltip);
-    SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 0), 0);
-    SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, RGB(255, 255, 255), 0);
+    SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, colorRef(colors_.tip.text), 0);
+    SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, colorRef(colors_.tip.background), 0);
     SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 2000);
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);

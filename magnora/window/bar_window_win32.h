@@ -24,6 +24,8 @@ class BarDialog : public BarWindow {
   // Runs the bar under this caption until it is closed, reporting to events.
   void run(BarEvents& events, const std::string& caption);
 
+  common::Scale scale() override;
+  void setColors(const BarColors& colors) override;
   void layoutButtons(const std::vector<ButtonPlacement>& buttons, int buttonSize) override;
   void attachTooltips(const std::vector<ButtonPlacement>& buttons) override;
   void moveBar(Point screenPosition) override;
@@ -40,6 +42,8 @@ class BarDialog : public BarWindow {
   static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void createTooltipWindow();
+  // The tips' font at the scale of the display the bar is on now.
+  void matchTooltipFont();
 
   HINSTANCE instance_;
   Win32System& system_;
@@ -49,6 +53,8 @@ class BarDialog : public BarWindow {
   std::vector<common::UniqueIcon> icons_;
   HWND tooltip_ = nullptr;
   common::UniqueFont tooltipFont_;
+  common::Scale tooltipFontScale_;
+  BarColors colors_ = barColors(common::SystemTheme());
   std::vector<HWND> tooledButtons_;
 };
 

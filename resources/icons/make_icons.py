@@ -22,7 +22,10 @@ import sys
 import time
 import zlib
 
-SIZES = (16, 24, 32, 48, 64, 96, 128)
+SIZES = (16, 24, 32, 48, 64, 96, 128, 256)
+# Stored as PNG inside the .ico, as systems since Vista read them: a 256-pixel
+# picture as a plain bitmap would weigh a quarter of a megabyte per icon.
+PNG_SIZES = (256,)
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 # Vertical samples per pixel.  Horizontal coverage is exact, so a handful of
@@ -1050,6 +1053,31 @@ def dib_bytes(size, rows):
     return header + colour + bytes(mask)
 
 
+def png_bytes(size, rows):
+    """RGBA PNG of straight-alpha BGRA rows, top row first."""
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)  # no filter
+        for x in range(size):
+            b, g, r, a = row[x * 4: x * 4 + 4]
+            raw += bytes((r, g, b, a))
+    return _png(size, size, 6, bytes(raw))
+
+
+def _png(width, height, colour_type, raw):
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+
+    return (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def image_bytes(size, rows):
+    return png_bytes(size, rows) if size in PNG_SIZES else dib_bytes(size, rows)
+
+
 def ico_bytes(images):
     """images: list of (size, dib bytes)."""
     out = struct.pack("<HHH", 0, 1, len(images))
@@ -1093,46 +1121,97 @@ def check_ico(path, tiled=True):
             problems.append("entry %d runs past the end of the file" % i)
             return problems
         end = offset + nbytes
-        (bsize, bw, bh, bplanes, bbits, comp, simg, _, _, _, _) = struct.unpack_from(
-            "<IiiHHIIiiII", data, offset)
-        if (bsize, bw, bh, bplanes, bbits, comp) != (40, w, 2 * w, 1, 32, 0):
-            problems.append("entry %d: bad bitmap header" % i)
+        body = data[offset: offset + nbytes]
+        if w in PNG_SIZES:
+            alpha, trouble = _png_alpha(body, w)
+        else:
+            alpha, trouble = _dib_alpha(body, w)
+        if trouble:
+            problems.append("entry %d: %s" % (i, trouble))
             continue
-        stride = _mask_stride(w)
-        want = 40 + w * w * 4 + stride * w
-        if nbytes != want or simg != want - 40:
-            problems.append("entry %d: %d bytes of image, expected %d" % (i, nbytes, want))
-            continue
-        colour = data[offset + 40: offset + 40 + w * w * 4]
-        mask = data[offset + 40 + w * w * 4: offset + nbytes]
-        for y in range(w):
-            for x in range(w):
-                a = colour[(y * w + x) * 4 + 3]
-                bit = (mask[y * stride + (x >> 3)] >> (7 - (x & 7))) & 1
-                if bit != (a == 0):
-                    problems.append("entry %d: mask disagrees with alpha at %d,%d" % (i, x, y))
-                    break
-            else:
-                continue
-            break
-        opaque = sum(1 for k in range(3, len(colour), 4) if colour[k] == 255)
-        if opaque < w * w // 4:
-            problems.append("entry %d: picture is almost empty" % i)
-        if tiled:
-            # Rows are bottom-up; a rounded tile leaves all four corners clear
-            # while its middle is solid.
-            corners = [colour[3], colour[(w - 1) * 4 + 3],
-                       colour[((w - 1) * w) * 4 + 3], colour[(w * w - 1) * 4 + 3]]
-            middle = colour[((w // 2) * w + w // 2) * 4 + 3]
-            # At 16 px the corner curve is under three pixels, so the corner
-            # pixel may be grazed; it must still be mostly clear.
-            limit = 0 if w >= 24 else 64
-            if max(corners) > limit or middle != 255:
-                problems.append("entry %d: tile corners or middle wrong" % i)
+        problems += ["entry %d: %s" % (i, p) for p in _picture_problems(alpha, w, tiled)]
     if sorted(seen) != sorted(SIZES):
         problems.append("sizes %s, expected %s" % (sorted(seen), list(SIZES)))
     if end != len(data):
         problems.append("%d stray bytes at the end" % (len(data) - end))
+    return problems
+
+
+def _dib_alpha(body, w):
+    """The alpha of a 32-bit icon bitmap, top row first, or the trouble with it."""
+    (bsize, bw, bh, bplanes, bbits, comp, simg, _, _, _, _) = struct.unpack_from("<IiiHHIIiiII", body, 0)
+    if (bsize, bw, bh, bplanes, bbits, comp) != (40, w, 2 * w, 1, 32, 0):
+        return None, "bad bitmap header"
+    stride = _mask_stride(w)
+    want = 40 + w * w * 4 + stride * w
+    if len(body) != want or simg != want - 40:
+        return None, "%d bytes of image, expected %d" % (len(body), want)
+    colour = body[40: 40 + w * w * 4]
+    mask = body[40 + w * w * 4:]
+    rows = []
+    for y in range(w):
+        row = []
+        for x in range(w):
+            a = colour[(y * w + x) * 4 + 3]
+            bit = (mask[y * stride + (x >> 3)] >> (7 - (x & 7))) & 1
+            if bit != (a == 0):
+                return None, "mask disagrees with alpha at %d,%d" % (x, y)
+            row.append(a)
+        rows.append(row)
+    rows.reverse()  # stored bottom-up
+    return rows, None
+
+
+def _png_alpha(body, w):
+    """The alpha of an RGBA PNG as this script writes it, top row first."""
+    if body[:8] != b"\x89PNG\r\n\x1a\n":
+        return None, "not a PNG"
+    pos = 8
+    header = None
+    compressed = b""
+    while pos + 8 <= len(body):
+        length, kind = struct.unpack_from(">I4s", body, pos)
+        chunk = body[pos + 8: pos + 8 + length]
+        crc = struct.unpack_from(">I", body, pos + 8 + length)[0]
+        if zlib.crc32(kind + chunk) & 0xFFFFFFFF != crc:
+            return None, "PNG chunk %r damaged" % kind
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", chunk)
+        elif kind == b"IDAT":
+            compressed += chunk
+        pos += 12 + length
+        if kind == b"IEND":
+            break
+    if header != (w, w, 8, 6, 0, 0, 0):
+        return None, "PNG is not %d pixels of 8-bit RGBA" % w
+    if pos != len(body):
+        return None, "bytes after the PNG's end"
+    raw = zlib.decompress(compressed)
+    line = 1 + w * 4
+    if len(raw) != line * w:
+        return None, "PNG holds %d bytes of pixels, expected %d" % (len(raw), line * w)
+    rows = []
+    for y in range(w):
+        if raw[y * line] != 0:
+            return None, "PNG row %d is filtered" % y
+        rows.append([raw[y * line + 1 + x * 4 + 3] for x in range(w)])
+    return rows, None
+
+
+def _picture_problems(alpha, w, tiled):
+    problems = []
+    opaque = sum(1 for row in alpha for a in row if a == 255)
+    if opaque < w * w // 4:
+        problems.append("picture is almost empty")
+    if tiled:
+        # A rounded tile leaves all four corners clear while its middle is solid.
+        corners = [alpha[0][0], alpha[0][w - 1], alpha[w - 1][0], alpha[w - 1][w - 1]]
+        middle = alpha[w // 2][w // 2]
+        # At 16 px the corner curve is under three pixels, so the corner
+        # pixel may be grazed; it must still be mostly clear.
+        limit = 0 if w >= 24 else 64
+        if max(corners) > limit or middle != 255:
+            problems.append("tile corners or middle wrong")
     return problems
 
 
@@ -1214,16 +1293,8 @@ def write_preview(path, rendered):
             text(name, ox, oy + big + 8)
 
     raw = b"".join(b"\x00" + bytes(r) for r in img)
-
-    def chunk(kind, body):
-        return (struct.pack(">I", len(body)) + kind + body +
-                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
-
-    png = (b"\x89PNG\r\n\x1a\n" +
-           chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
-           chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
     with open(path, "wb") as fh:
-        fh.write(png)
+        fh.write(_png(width, height, 2, raw))
 
 
 # ---------------------------------------------------------------------------
@@ -1264,7 +1335,7 @@ def main(argv):
         folder = os.path.join(HERE, prog)
         os.makedirs(folder, exist_ok=True)
         path = os.path.join(folder, name + ".ico")
-        data = ico_bytes([(s, dib_bytes(s, by_size[s])) for s in SIZES])
+        data = ico_bytes([(s, image_bytes(s, by_size[s])) for s in SIZES])
         with open(path, "wb") as fh:
             fh.write(data)
         written.append((prog, name, path))

@@ -268,6 +268,15 @@ COLORREF screenPixel(POINT at) {
   return color;
 }
 
+bool similarColor(COLORREF a, COLORREF b) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= 16 && std::abs(GetGValue(a) - GetGValue(b)) <= 16 &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= 16;
+}
+
+std::string describeColor(COLORREF c) {
+  return std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," + std::to_string(GetBValue(c));
+}
+
 int listRowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 int listSelectedRow(HWND list) {
@@ -342,19 +351,80 @@ std::wstring listColumnTitle(HWND list, int column) {
   return block.text(sizeof(LVCOLUMNW), chars);
 }
 
-POINT listRowMiddle(HWND list, int row) {
-  POINT middle{-1, -1};
-  RemoteBlock block(list, sizeof(RECT));
-  if (!block) return middle;
+RECT listRowRect(HWND list, int row) {
   RECT r{LVIR_BOUNDS, 0, 0, 0};
+  RemoteBlock block(list, sizeof(RECT));
+  if (!block) return {};
   block.write(0, &r, sizeof(r));
-  if (SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(block.at(0))) &&
-      block.read(0, &r, sizeof(r))) {
-    // The row's own left part: the columns to its right may lie outside the list.
-    middle = {r.left + 40, (r.top + r.bottom) / 2};
-    ClientToScreen(list, &middle);
-  }
+  if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(block.at(0))) ||
+      !block.read(0, &r, sizeof(r)))
+    return {};
+  return r;
+}
+
+POINT listRowMiddle(HWND list, int row) {
+  RECT r = listRowRect(list, row);
+  if (r.bottom <= r.top) return {-1, -1};
+  // The row's own left part: the columns to its right may lie outside the list.
+  POINT middle{r.left + 40, (r.top + r.bottom) / 2};
+  ClientToScreen(list, &middle);
   return middle;
+}
+
+RECT toolbarButtonRect(HWND toolbar, int index) {
+  RECT r{};
+  RemoteBlock block(toolbar, sizeof(RECT));
+  if (!block) return r;
+  if (!SendMessageW(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(block.at(0))) ||
+      !block.read(0, &r, sizeof(r)))
+    return {};
+  return r;
+}
+
+bool announceScaleChange(HWND window, int dpi, const RECT& suggested) {
+  RemoteBlock block(window, sizeof(RECT));
+  if (!block) return false;
+  block.write(0, &suggested, sizeof(suggested));
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(block.at(0)),
+                             SMTO_ABORTIFHUNG, 20000, &answer) != 0;
+}
+
+RegistryValue::RegistryValue(const std::wstring& key, const std::wstring& name) : key_(key), name_(name) {
+  HKEY k = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return;
+  DWORD bytes = 0;
+  if (RegQueryValueExW(k, name.c_str(), nullptr, &type_, nullptr, &bytes) == ERROR_SUCCESS) {
+    saved_.resize(bytes);
+    had_ = RegQueryValueExW(k, name.c_str(), nullptr, &type_, saved_.data(), &bytes) == ERROR_SUCCESS;
+  }
+  RegCloseKey(k);
+}
+
+RegistryValue::~RegistryValue() {
+  HKEY k = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  if (had_) RegSetValueExW(k, name_.c_str(), 0, type_, saved_.data(), static_cast<DWORD>(saved_.size()));
+  else RegDeleteValueW(k, name_.c_str());
+  RegCloseKey(k);
+}
+
+bool RegistryValue::set(DWORD type, const void* data, DWORD bytes) const {
+  HKEY k = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  bool done = RegSetValueExW(k, name_.c_str(), 0, type, static_cast<const BYTE*>(data), bytes) == ERROR_SUCCESS;
+  RegCloseKey(k);
+  return done;
+}
+
+bool RegistryValue::setNumber(DWORD value) const { return set(REG_DWORD, &value, sizeof(value)); }
+
+bool RegistryValue::setText(const std::wstring& value) const {
+  return set(REG_SZ, value.c_str(), static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 bool bringToFront(HWND window) {

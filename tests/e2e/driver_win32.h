@@ -74,6 +74,9 @@ std::string clipboardText();
 std::vector<std::wstring> clipboardFiles();
 // The colour on the screen at a point, as the user sees it.
 COLORREF screenPixel(POINT at);
+// Two colours that a person would call the same (each part within 16).
+bool similarColor(COLORREF a, COLORREF b);
+std::string describeColor(COLORREF color);  // "red,green,blue"
 
 // A list view of another process: its row count, selected row (from 1, 0 for
 // none) and the text of a cell (row and column from 1).
@@ -84,6 +87,34 @@ std::wstring listCellText(HWND list, int row, int column);
 std::wstring listColumnTitle(HWND list, int column);
 // The middle of a row of a list view, in screen coordinates.
 POINT listRowMiddle(HWND list, int row);
+// A row of a list view (from 1), and a toolbar's button (from 0), in their
+// control's own coordinates; empty when there is none.
+RECT listRowRect(HWND list, int row);
+RECT toolbarButtonRect(HWND toolbar, int index);
+
+// Tells a window, as the system does when it moves to a display of another
+// scale, that its scale is now dpi and where it should go.
+bool announceScaleChange(HWND window, int dpi, const RECT& suggested);
+
+// One value of the user's part of the registry, set for a test and put back as
+// it was (or removed again) when the test is done.
+class RegistryValue {
+ public:
+  RegistryValue(const std::wstring& key, const std::wstring& name);
+  ~RegistryValue();
+  RegistryValue(const RegistryValue&) = delete;
+  RegistryValue& operator=(const RegistryValue&) = delete;
+  bool setNumber(DWORD value) const;
+  bool setText(const std::wstring& value) const;
+
+ private:
+  bool set(DWORD type, const void* data, DWORD bytes) const;
+  std::wstring key_;
+  std::wstring name_;
+  bool had_ = false;
+  DWORD type_ = REG_NONE;
+  std::vector<BYTE> saved_;
+};
 
 // Keyboard input as a user gives it, to the window in front.
 bool bringToFront(HWND window);

@@ -125,6 +125,44 @@ TEST(FinderLists, CtrlYCyclesTheColoursAndTheLastStepIsSaved) {
   EXPECT_EQ(finder.savedSetting("BG"), " 16777215");
 }
 
+TEST(FinderLists, UnderHighContrastTheSystemsColoursAreDrawnAndCtrlYCyclesTheSchemeForLater) {
+  // Wine cannot switch high contrast on; the variable stands in for it. The
+  // system's colours are the user's, read by each program as it starts.
+  RegistryValue window(L"Control Panel\\Colors", L"Window");
+  RegistryValue text(L"Control Panel\\Colors", L"WindowText");
+  ASSERT_TRUE(window.setText(L"0 128 0"));
+  ASSERT_TRUE(text.setText(L"255 255 255"));
+  ScratchFolder folder;
+  FinderSession finder(folder);
+  finder.environment[L"FINDARO_HIGH_CONTRAST"] = L"1";
+  ASSERT_TRUE(finder.startReadyForKeys());
+  HWND list = finder.control(501);
+  auto colours = [list] {
+    return std::make_pair(static_cast<long>(SendMessageW(list, LVM_GETTEXTCOLOR, 0, 0)),
+                          static_cast<long>(SendMessageW(list, LVM_GETBKCOLOR, 0, 0)));
+  };
+  const std::pair<long, long> system{RGB(255, 255, 255), RGB(0, 128, 0)};
+  EXPECT_EQ(colours(), system);
+  // Right of the term, the search box shows its background.
+  RECT box = windowRect(finder.control(500));
+  POINT inBox{box.right - 30, (box.top + box.bottom) / 2};
+  EXPECT_TRUE(waitUntil([&] { return similarColor(screenPixel(inBox), RGB(0, 128, 0)); }, 10s))
+      << describeColor(screenPixel(inBox));
+
+  pressChord({VK_CONTROL}, 'Y');
+  ASSERT_TRUE(waitUntil([&] { return finder.said("Beep 275 150"); }, 10s));
+  EXPECT_EQ(colours(), system);
+  EXPECT_TRUE(similarColor(screenPixel(inBox), RGB(0, 128, 0))) << describeColor(screenPixel(inBox));
+  // What the system says when the theme changes is followed by a repaint in
+  // the theme's colours, not in the scheme's.
+  SendMessageW(finder.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  SendMessageW(finder.window(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(colours(), system);
+  ASSERT_TRUE(finder.close());
+  EXPECT_EQ(finder.savedSetting("FG"), " 0");
+  EXPECT_EQ(finder.savedSetting("BG"), " 16777215");
+}
+
 TEST(FinderLists, TheContextMenuKeyInTheSearchBoxShowsTheSettingsListUnannounced) {
   ScratchFolder folder;
   FinderSession finder(folder);

@@ -43,15 +43,6 @@ bool writePicture(const std::wstring& path, const wchar_t* mimeType, COLORREF co
   return saved;
 }
 
-bool similar(COLORREF a, COLORREF b) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= 16 && std::abs(GetGValue(a) - GetGValue(b)) <= 16 &&
-         std::abs(GetBValue(a) - GetBValue(b)) <= 16;
-}
-
-std::string describe(COLORREF c) {
-  return std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," + std::to_string(GetBValue(c));
-}
-
 const COLORREF kRed = RGB(200, 30, 40);
 const COLORREF kGreen = RGB(40, 180, 60);
 const COLORREF kOrange = RGB(250, 160, 20);
@@ -82,26 +73,26 @@ TEST(FinderPreview, PicturesAreDecodedFittedAndKeptTheBackgroundCyclesAndOtherFi
   POINT band{middle.x, r.top + 6};  // above a 4:3 picture fitted to the pane's width
   ASSERT_GT(r.bottom - r.top, (r.right - r.left) * 3 / 4 + 20) << "the pane is too flat for the band test";
   auto showsAt = [](POINT at, COLORREF color) {
-    return waitUntil([&] { return similar(screenPixel(at), color); }, 15s);
+    return waitUntil([&] { return similarColor(screenPixel(at), color); }, 15s);
   };
 
-  EXPECT_TRUE(showsAt(middle, kRed)) << describe(screenPixel(middle));
-  EXPECT_TRUE(showsAt(band, kBlue)) << describe(screenPixel(band));
+  EXPECT_TRUE(showsAt(middle, kRed)) << describeColor(screenPixel(middle));
+  EXPECT_TRUE(showsAt(band, kBlue)) << describeColor(screenPixel(band));
   ASSERT_TRUE(bringToFront(finder.window()));
   pressChord({VK_CONTROL, VK_SHIFT}, 'I');
   ASSERT_TRUE(finder.waitToSay("Image Background is White"));
-  EXPECT_TRUE(showsAt(band, kWhite)) << describe(screenPixel(band));
+  EXPECT_TRUE(showsAt(band, kWhite)) << describeColor(screenPixel(band));
 
   // Painted again from outside, the pane still holds its picture.
   RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  EXPECT_TRUE(showsAt(middle, kRed)) << describe(screenPixel(middle));
+  EXPECT_TRUE(showsAt(middle, kRed)) << describeColor(screenPixel(middle));
 
   ASSERT_TRUE(finder.clickRow(2));
-  EXPECT_TRUE(showsAt(middle, kGreen)) << describe(screenPixel(middle));
+  EXPECT_TRUE(showsAt(middle, kGreen)) << describeColor(screenPixel(middle));
   pressKey(VK_DOWN, true);
-  EXPECT_TRUE(showsAt(middle, kOrange)) << describe(screenPixel(middle));
+  EXPECT_TRUE(showsAt(middle, kOrange)) << describeColor(screenPixel(middle));
   pressKey(VK_DOWN, true);
   ASSERT_TRUE(finder.waitToSay("broken.png"));
-  EXPECT_TRUE(showsAt(middle, kWhite)) << describe(screenPixel(middle));
+  EXPECT_TRUE(showsAt(middle, kWhite)) << describeColor(screenPixel(middle));
   ASSERT_TRUE(finder.close());
 }

@@ -181,3 +181,85 @@ TEST_F(FinderOnASmallScreen, SavedPlacesOffTheScreenComeBackWholeAtTheirSize) {
     EXPECT_EQ(finder.savedSetting("Top"), saved(r.top));
   }
 }
+
+namespace {
+
+// What a user at another scale sees grow: heights in pixels on the screen.
+struct FinderFigures {
+  int searchBox = 0;
+  int toolbarButton = 0;
+  int listRow = 0;
+  RECT window{};
+  std::string savedWidth;
+  // After the system told the window that its scale changed: where it went,
+  // and how much of its width the search box leaves on either side.
+  RECT movedTo{};
+  int searchBoxMargins = 0;
+};
+
+const RECT kSuggested{40, 30, 1240, 830};
+
+// Starts the finder on a display of that density (Wine's "LogPixels", which
+// each program reads as it starts), measures it and closes it.
+FinderFigures finderAtScale(DWORD dpi) {
+  RegistryValue logPixels(L"Control Panel\\Desktop", L"LogPixels");
+  EXPECT_TRUE(logPixels.setNumber(dpi));
+  ScratchFolder folder;
+  // The same window on both displays, and one result to measure a row by.
+  writeFile(folder.file(L"findaro.ini"), "[All]\r\nLeft=0\r\nTop=0\r\nWidth=1800\r\nHeight=1000\r\nSearchType=1\r\n");
+  writeFile(folder.file(L"results.txt"), "Size,Date Modified,Filename\r\n5,01/02/2024 03:04,\"C:\\a\\b.txt\"\r\n");
+  FinderSession finder(folder);
+  FinderFigures figures;
+  if (!finder.start() || !finder.waitToSay("SearchBox has focus")) {
+    ADD_FAILURE() << "the finder did not start at " << dpi;
+    return figures;
+  }
+  RECT box = windowRect(finder.control(500));
+  RECT button = toolbarButtonRect(finder.control(502), 0);
+  RECT row = listRowRect(finder.control(501), 1);
+  figures.searchBox = box.bottom - box.top;
+  figures.toolbarButton = button.bottom - button.top;
+  figures.listRow = row.bottom - row.top;
+  figures.window = windowRect(finder.window());
+
+  // Wine has one scale for every display, so the change is the same scale
+  // at another place: the window must go there and lay itself out anew.
+  EXPECT_TRUE(announceScaleChange(finder.window(), static_cast<int>(dpi), kSuggested));
+  figures.movedTo = windowRect(finder.window());
+  RECT client{};
+  GetClientRect(finder.window(), &client);
+  figures.searchBoxMargins = client.right - (windowRect(finder.control(500)).right - windowRect(finder.control(500)).left);
+  EXPECT_TRUE(finder.close());
+  figures.savedWidth = finder.savedSetting("Width");
+  return figures;
+}
+
+}  // namespace
+
+TEST(FinderStartup, AtTwiceTheDisplaysScaleTheSearchBoxAToolbarButtonAndAListRowAreTwiceAsTall) {
+  FinderFigures normal = finderAtScale(96);
+  FinderFigures twice = finderAtScale(192);
+  EXPECT_EQ(normal.searchBox, 96);
+  EXPECT_EQ(twice.searchBox, 192);
+  // The controls keep a few pixels of their own that they never grow: the
+  // toolbar 7 round its picture and caption, the list 2 round a row's text.
+  // Everything else doubles (with icons of a fixed size the button grew from
+  // 107 to 143 only).
+  EXPECT_GE(twice.toolbarButton, 2 * normal.toolbarButton - 7);
+  EXPECT_LE(twice.toolbarButton, 2 * normal.toolbarButton);
+  EXPECT_GE(twice.listRow, 2 * normal.listRow - 2);
+  EXPECT_LE(twice.listRow, 2 * normal.listRow);
+
+  // The saved place and size are the window's own pixels at either scale.
+  for (const FinderFigures& f : {normal, twice}) {
+    EXPECT_EQ(f.window.left, 0);
+    EXPECT_EQ(f.window.right - f.window.left, 1800);
+    EXPECT_EQ(f.window.bottom - f.window.top, 1000);
+    EXPECT_EQ(f.movedTo.left, kSuggested.left);
+    EXPECT_EQ(f.movedTo.right, kSuggested.right);
+    EXPECT_EQ(f.movedTo.bottom, kSuggested.bottom);
+  }
+  EXPECT_EQ(normal.savedWidth, " 1200");
+  EXPECT_EQ(normal.searchBoxMargins, 2 * 10);
+  EXPECT_EQ(twice.searchBoxMargins, 2 * 20);
+}

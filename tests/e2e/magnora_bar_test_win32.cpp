@@ -49,6 +49,70 @@ TEST(MagnoraBar, NoArgumentsShowOneCloseButtonAtTheTopRightOfTheWorkAreaAndEscCl
   EXPECT_EQ(bar.audioLog(), (std::vector<std::string>{"Beep 250 300"}));
 }
 
+TEST(MagnoraBar, AtTwiceTheDisplaysScaleTheBarAndItsButtonsAreTwiceAsLargeAtTheTopRight) {
+  // Wine's density for every program started while it is set.
+  RegistryValue logPixels(L"Control Panel\\Desktop", L"LogPixels");
+  ASSERT_TRUE(logPixels.setNumber(192));
+  ScratchFolder folder;
+  MagnoraSession bar(folder);
+  ASSERT_TRUE(bar.start(L""));
+  RECT work = workArea();
+  RECT r = windowRect(bar.bar());
+  EXPECT_EQ(r.right - r.left, 384);
+  EXPECT_EQ(r.bottom - r.top, 256);
+  EXPECT_EQ(r.right, work.right - work.left);
+  EXPECT_EQ(r.top, 0);
+  RECT close = windowRect(bar.button(500));
+  EXPECT_EQ(close.right - close.left, 256);
+  EXPECT_EQ(close.bottom - close.top, 256);
+  EXPECT_EQ(close.left - r.left, 128 + 1);  // beyond the grip and the border
+  // The close button shows its red sign at the button's size.
+  EXPECT_NE(SendMessageW(bar.button(500), BM_GETIMAGE, IMAGE_ICON, 0), 0);
+  POINT red{(close.left + close.right) / 2, close.top + (close.bottom - close.top) / 4};
+  EXPECT_TRUE(waitUntil([&] { return similarColor(screenPixel(red), RGB(215, 0, 0)); }, 10s))
+      << describeColor(screenPixel(red));
+  // Told that its scale changed (Wine's is the same everywhere), the bar goes
+  // where the system suggests with its buttons made anew at its own size.
+  ASSERT_TRUE(announceScaleChange(bar.bar(), 192, RECT{100, 200, 300, 300}));
+  r = windowRect(bar.bar());
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.top, 200);
+  EXPECT_EQ(r.right - r.left, 384);
+  EXPECT_EQ(r.bottom - r.top, 256);
+  EXPECT_EQ(windowRect(bar.button(500)).left - r.left, 128 + 1);
+  PostMessageW(bar.bar(), plMessage(), 0, 64);
+  EXPECT_TRUE(bar.waitForExit(10s));
+}
+
+TEST(MagnoraBar, TheGripIsGreyAndUnderHighContrastTheSystemsButtonColour) {
+  RegistryValue face(L"Control Panel\\Colors", L"ButtonFace");
+  ASSERT_TRUE(face.setText(L"128 0 128"));
+  ScratchFolder folder;
+  auto gripColour = [](MagnoraSession& bar) {
+    RECT r = windowRect(bar.bar());
+    return screenPixel(POINT{r.left + 20, r.top + 20});
+  };
+  {
+    MagnoraSession bar(folder);
+    ASSERT_TRUE(bar.start(L""));
+    EXPECT_TRUE(waitUntil([&] { return similarColor(gripColour(bar), RGB(200, 200, 200)); }, 10s))
+        << describeColor(gripColour(bar));
+    PostMessageW(bar.bar(), plMessage(), 0, 64);
+    EXPECT_TRUE(bar.waitForExit(10s));
+  }
+  // Wine cannot switch high contrast on; the variable stands in for it.
+  MagnoraSession bar(folder);
+  ASSERT_TRUE(bar.start(L"", {{L"MAGNORA_HIGH_CONTRAST", L"1"}}));
+  EXPECT_TRUE(waitUntil([&] { return similarColor(gripColour(bar), RGB(128, 0, 128)); }, 10s))
+      << describeColor(gripColour(bar));
+  SendMessageW(bar.bar(), WM_SYSCOLORCHANGE, 0, 0);
+  RedrawWindow(bar.bar(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_TRUE(waitUntil([&] { return similarColor(gripColour(bar), RGB(128, 0, 128)); }, 10s))
+      << describeColor(gripColour(bar));
+  PostMessageW(bar.bar(), plMessage(), 0, 64);
+  EXPECT_TRUE(bar.waitForExit(10s));
+}
+
 TEST(MagnoraBar, TheFindersWordsShowSevenButtonsOf96) {
   ScratchFolder folder;
   MagnoraSession bar(folder);

@@ -18,8 +18,10 @@ class FakePreviewPane : public findaro::PreviewPane {
 
   findaro::Size clientSize() override { return size; }
   void clear(int color) override { log_.log("pane clear " + std::to_string(color)); }
-  void drawText(const std::string& text, findaro::Point at, int, int) override {
+  void drawText(const std::string& text, findaro::Point at, int foreground, int background) override {
     log_.log("pane text " + text + " at " + std::to_string(at.x) + "," + std::to_string(at.y));
+    textForeground = foreground;
+    textBackground = background;
   }
   std::optional<findaro::Size> loadImage(const std::string& path, findaro::Size) override {
     log_.log("pane load " + path);
@@ -32,6 +34,8 @@ class FakePreviewPane : public findaro::PreviewPane {
 
   findaro::Size size{400, 400};
   std::optional<findaro::Size> imageSize;
+  int textForeground = -1;
+  int textBackground = -1;
 
  private:
   CallLog& log_;

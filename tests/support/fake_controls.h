@@ -65,6 +65,8 @@ class FakeWindow : public findaro::Window {
   }
   void showControl(findaro::ControlId id, bool shown) override { visible[id] = shown; }
   void placeControl(findaro::ControlId id, const findaro::Placement& p) override { placements[id] = p; }
+  common::Scale scale() override { return displayScale; }
+  common::SystemTheme systemTheme() override { return theme; }
   int statusBarHeight() override { return statusHeight; }
   void setStatusText(const std::string& text) override { status = text; }
 
@@ -81,6 +83,8 @@ class FakeWindow : public findaro::Window {
   std::map<int, findaro::Placement> placements;
   int statusHeight = 30;
   std::string status;
+  common::Scale displayScale;
+  common::SystemTheme theme;
 
  private:
   CallLog& log_;
@@ -221,6 +225,9 @@ class FakeTooltip : public findaro::TooltipWindow {
     tip = text;
   }
   void pop() override { log_.log("tip pop"); }
+  void setColors(int text, int background) override {
+    log_.log("tip colors " + std::to_string(text) + " " + std::to_string(background));
+  }
 
   std::string tip;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "magnora/buttons/bar_colors.h"
 #include "magnora/buttons/buttons.h"
 
 using namespace magnora;
@@ -65,6 +66,40 @@ TEST(MagnoraBarLayout, AllGroupsGiveTwentyNineButtonsInTableOrder) {
   EXPECT_EQ(buttons[25].icon, "xmagexit");
 }
 
+TEST(MagnoraBarLayout, AtTwiceTheScaleButtonsGripAndBarAreTwiceAsLargeAndStillFitTogether) {
+  const common::Scale twice(192);
+  Started none = started("");
+  EXPECT_EQ(barSize(none.settings, none.count, twice), (Size{384, 256}));
+  EXPECT_EQ(homePosition(none.settings, none.count, kWork, 1, twice), (Point{1920 - 384, 0}));
+  EXPECT_EQ(visibleButtons(none.settings, twice)[0].rect, (Rect{128, 0, 384, 256}));
+  // The reduction to 96 is of the size at 100 %: 29 buttons of 192 on the screen.
+  Started all = started("128 1 1 1 1 1 1 1 1 1 0 1 0 0 0 1 0 0 1");
+  EXPECT_EQ(all.settings.buttonSize, 96);
+  EXPECT_EQ(buttonPixels(all.settings, twice), 192);
+  EXPECT_EQ(barSize(all.settings, all.count, twice), (Size{2 * 2848, 192}));
+}
+
+TEST(MagnoraBarLayout, AtAnUnevenScaleTheLastButtonEndsExactlyAtTheBarsRightEdge) {
+  const common::Scale quarterMore(120);
+  Started s = started("96 1 0 1 1 0 0 0 0 0 0 0 0 0 0 0 1 0 0");
+  std::vector<ButtonPlacement> buttons = visibleButtons(s.settings, quarterMore);
+  Size bar = barSize(s.settings, s.count, quarterMore);
+  EXPECT_EQ(bar, (Size{80 + 7 * 120, 120}));
+  EXPECT_EQ(buttons.front().rect.left, 80);
+  EXPECT_EQ(buttons.back().rect.right, bar.width);
+  for (size_t i = 1; i < buttons.size(); ++i) EXPECT_EQ(buttons[i].rect.left, buttons[i - 1].rect.right);
+}
+
+TEST(MagnoraBarColors, TheGreyBarAndBlackOnWhiteTipsGiveWayToTheSystemsColoursUnderHighContrast) {
+  common::SystemTheme theme;
+  theme.buttonFace = 0x202020;
+  theme.window = 0x000000;
+  theme.windowText = 0x00FFFF;
+  EXPECT_EQ(barColors(theme), (BarColors{0xC8C8C8, {0x000000, 0xFFFFFF}}));
+  theme.highContrast = true;
+  EXPECT_EQ(barColors(theme), (BarColors{0x202020, {0x00FFFF, 0x000000}}));
+}
+
 TEST(MagnoraBarLayout, ThePresetShowsElevenButtons) {
   Started s = started("0 0 0 0 0 0 0 0 0 0 0 0 1");
   EXPECT_EQ(ids(visibleButtons(s.settings)),
@@ -123,4 +158,21 @@ TEST(MagnoraBarLayout, ButtonsShrinkOnlyAsFarAsTheWholeBarNeedsToFit) {
   EXPECT_EQ(buttonSizeToFit(96, 29, Rect{0, 0, 400, 300}), 16);    // never below the smallest icons
   EXPECT_EQ(buttonSizeToFit(12, 29, Rect{0, 0, 400, 300}), 12);    // nor larger than chosen
   EXPECT_EQ(buttonSizeToFit(96, 29, Rect{}), 96);                   // no work area known
+}
+
+// On a display at a larger scale the grip and every button grow with it, so
+// the size that fits is smaller in figures at 100 %, and the bar still fits.
+TEST(MagnoraBarLayout, ATooWideBarFitsAtTheScaleOfItsDisplay) {
+  const common::Scale twice(192);
+  int size = buttonSizeToFit(96, 29, kWork, twice);
+  EXPECT_EQ(size, 30);  // 29 x 60 + 128 = 1868 pixels of 1920
+  BarSettings shrunk;
+  shrunk.buttonSize = size;
+  EXPECT_LE(barSize(shrunk, 29, twice).width, kWork.width());
+  shrunk.buttonSize = size + 1;
+  EXPECT_GT(barSize(shrunk, 29, twice).width, kWork.width());
+  // At 150 % on a laptop screen: 29 x 42 + 96 = 1314 pixels of 1366.
+  EXPECT_EQ(buttonSizeToFit(96, 29, Rect{0, 0, 1366, 728}, common::Scale(144)), 28);
+  // A bar that fits at its scale keeps its size.
+  EXPECT_EQ(buttonSizeToFit(96, 7, kWork, twice), 96);
 }

@@ -31,6 +31,47 @@ TEST_F(MagnoraBar, StartUpPlacesTheButtonsTooltipsVoiceAndAsksToBeTopmost) {
   EXPECT_EQ(caption(), "Pagelume Close Browser 7.7");
 }
 
+TEST_F(MagnoraBar, StartUpAtTwiceTheScalePlacesTwiceTheBarInItsOwnColours) {
+  window.displayScale = common::Scale(192);
+  readSettings(bar, kFinderWords);
+  initialiseBar(bar);
+  EXPECT_EQ(events, (Events{"Place 448 0 1472 192", "Layout 7", "Tooltips 7", "Move 448 0", "CreateVoice",
+                            "Move 448 0", "RequestTopmost"}));
+  EXPECT_EQ(window.buttonSize, 192);
+  EXPECT_EQ(window.buttons.back().rect, (Rect{128 + 6 * 192, 0, 128 + 7 * 192, 192}));
+  EXPECT_EQ(window.colors, barColors(common::SystemTheme()));
+  // Tooltips, voice and the hover mode know nothing of the scale.
+  EXPECT_EQ(window.tooltips.at(window.buttonWindow(id::kClose)), " Close ");
+}
+
+TEST_F(MagnoraBar, OnADisplayOfAnotherScaleTheBarTakesTheSuggestedPlaceWithButtonsMadeAnew) {
+  start(kFinderWords);
+  window.displayScale = common::Scale(144);
+  onScaleChanged(bar, Rect{2000, 10, 2000 + 1104, 10 + 144});
+  EXPECT_EQ(events, (Events{"Layout 7", "Tooltips 7", "Place 2000 10 1104 144"}));
+  EXPECT_EQ(window.buttonSize, 144);
+  EXPECT_EQ(window.buttons.front().rect.left, 96);
+  // A double click now finds home for the bar at its new width.
+  events.clear();
+  window.position = {1920 - 1104, 0};
+  onDoubleClick(bar);
+  EXPECT_EQ(events, (Events{"Beep 250 300", "Layout 1", "Tooltips 1", "Place 1680 0 240 144"}));
+}
+
+TEST_F(MagnoraBar, TheBarFollowsHighContrastOnAndOff) {
+  start(kFinderWords);
+  system.theme.highContrast = true;
+  system.theme.buttonFace = 0x000000;
+  system.theme.window = 0x000000;
+  system.theme.windowText = 0xFFFFFF;
+  onColorsChanged(bar);
+  EXPECT_EQ(window.colors, (BarColors{0x000000, {0xFFFFFF, 0x000000}}));
+  system.theme.highContrast = false;
+  onColorsChanged(bar);
+  EXPECT_EQ(window.colors, (BarColors{0xC8C8C8, {0x000000, 0xFFFFFF}}));
+  EXPECT_TRUE(events.empty());
+}
+
 TEST_F(MagnoraBar, HoverSpeechAloneMakesNoTooltips) {
   readSettings(bar, "0 0 0 0 0 0 0 0 0 0 2");
   initialiseBar(bar);

@@ -92,6 +92,7 @@ class FakeSystem : public magnora::System {
   }
   unsigned highContrastFlags() override { return contrastFlags; }
   void setHighContrastFlags(unsigned flags) override { contrastFlags = flags; }
+  common::SystemTheme systemTheme() override { return theme; }
   void openDocument(const std::string& path) override { events_.push_back("Open " + path); }
   void startProgram(const std::string& file) override { events_.push_back("Start " + file); }
   std::string environmentVariable(const std::string& name) override {
@@ -126,6 +127,7 @@ class FakeSystem : public magnora::System {
   int monitors = 1;
   WindowHandle windowAtCentre = 4242;
   unsigned contrastFlags = 0x7E;
+  common::SystemTheme theme;
   std::map<std::string, std::string> environment;
   std::map<std::string, std::string> files;
   bool online = false;
@@ -137,6 +139,10 @@ class FakeSystem : public magnora::System {
 class FakeBarWindow : public magnora::BarWindow {
  public:
   explicit FakeBarWindow(Events& events) : events_(events) {}
+
+  common::Scale scale() override { return displayScale; }
+  // Kept rather than recorded as an event: the tests of order are about places, keys and sounds.
+  void setColors(const magnora::BarColors& given) override { colors = given; }
 
   void layoutButtons(const std::vector<magnora::ButtonPlacement>& placed, int size) override {
     buttons = placed;
@@ -196,6 +202,8 @@ class FakeBarWindow : public magnora::BarWindow {
   Size size;
   Point cursor{-1, -1};
   bool closed = false;
+  common::Scale displayScale;
+  magnora::BarColors colors;
 
  private:
   Events& events_;

@@ -164,3 +164,48 @@ TEST_F(MainWindowTest, StartupStepShowsThePictureOfTheRestoredRowEvenWhenTheList
   EXPECT_LT(indexOf(calls.calls, "select row 2"), indexOf(calls.calls, "pane load c:\\pics\\sun.png"));
   EXPECT_TRUE(calls.called("pane draw 0,0 400x400"));
 }
+
+TEST_F(MainWindowTest, OnADisplayOfAnotherScaleFontsPicturesToolbarAndPlacesAreMadeAnew) {
+  finder.settings.FontName = "Verdana";
+  finder.settings.FontSize = 36;
+  finder.settings.IconSize = 96;
+  window.client = {3000, 1500};
+  window.displayScale = common::Scale(192);
+  onScaleChanged(finder);
+  const auto& c = calls.calls;
+  // Fonts are asked for in points: the window makes them at its new scale.
+  size_t statusFont = indexOf(c, "status font Verdana 14");
+  size_t largeFont = indexOf(c, "large font Verdana 36");
+  size_t images = indexOf(c, "toolbar images 192 x20");
+  size_t built = indexOf(c, "build toolbar");
+  size_t colors = indexOf(c, "search colors 65535 16711680");
+  EXPECT_LT(statusFont, largeFont);
+  EXPECT_LT(largeFont, images);
+  EXPECT_LT(images, built);
+  EXPECT_LT(built, colors);
+  EXPECT_LT(colors, c.size());
+  EXPECT_EQ(toolbar.items[1].width, 118);
+  EXPECT_EQ(window.placements[kSearchBox], (Placement{20, 90, 2960, 144}));
+}
+
+TEST_F(MainWindowTest, AChangeOfTheSystemsColoursRepaintsInThemAtOnce) {
+  finder.settings.ShowPreview = 1;
+  finder.previewFile = "c:\\pics\\notes.txt";
+  files.files[finder.previewFile] = "text";
+  window.theme.highContrast = true;
+  window.theme.window = 0x000000;
+  window.theme.windowText = 0xFFFFFF;
+  onSystemColorsChanged(finder);
+  EXPECT_TRUE(calls.called("search colors 16777215 0"));
+  EXPECT_TRUE(calls.called("list colors 16777215 0"));
+  EXPECT_TRUE(calls.called("tip colors 16777215 0"));
+  EXPECT_TRUE(calls.called("pane clear 0"));
+  EXPECT_EQ(preview.textForeground, 0xFFFFFF);
+
+  // High contrast off again: the user's scheme comes back, untouched.
+  window.theme.highContrast = false;
+  calls.clear();
+  onSystemColorsChanged(finder);
+  EXPECT_TRUE(calls.called("search colors 65535 16711680"));
+  EXPECT_TRUE(calls.called("pane clear 16711680"));
+}

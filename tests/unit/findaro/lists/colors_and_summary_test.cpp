@@ -39,6 +39,33 @@ TEST_F(ColorsTest, CtrlYStepsThroughThreeSchemesAndBack) {
   EXPECT_EQ(window.placements.count(kResultsList), 1u);  // laid out
 }
 
+TEST_F(ColorsTest, UnderHighContrastTheControlsAndTheTipTakeTheSystemsColours) {
+  applyColors(finder);
+  EXPECT_TRUE(calls.called("search colors 65535 16711680"));
+  EXPECT_TRUE(calls.called("tip colors 0 16777215"));
+  window.theme.highContrast = true;
+  window.theme.window = 0x000000;
+  window.theme.windowText = 0x00FF00;
+  calls.clear();
+  applyColors(finder);
+  EXPECT_EQ(calls.calls, (std::vector<std::string>{"search colors 65280 0", "list colors 65280 0",
+                                                   "tip colors 65280 0"}));
+}
+
+TEST_F(ColorsTest, TheColourCommandCyclesTheSchemeUnderHighContrastForWhenItGoesOff) {
+  window.theme.highContrast = true;
+  window.theme.window = 0x101010;
+  window.theme.windowText = 0xEEEEEE;
+  runCommand(finder, 509);
+  EXPECT_EQ(std::make_pair(finder.settings.FG, finder.settings.BG), std::make_pair(0, 16777215));
+  EXPECT_TRUE(calls.called("list colors 15658734 1052688"));
+  EXPECT_FALSE(calls.called("list colors 0 16777215"));
+  window.theme.highContrast = false;
+  calls.clear();
+  applyColors(finder);
+  EXPECT_TRUE(calls.called("list colors 0 16777215"));
+}
+
 TEST_F(ColorsTest, AnUnnamedOrYellowBackgroundStays) {
   for (int background : {65535, 255}) {
     finder.settings.FG = 1;

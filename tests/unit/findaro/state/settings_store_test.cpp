@@ -46,6 +46,31 @@ TEST_F(SettingsStoreTest, WithoutAFileEveryKeyTakesItsDefaultAndTheWindowStaysPu
   for (const std::string& c : calls.calls) EXPECT_EQ(c.rfind("move", 0), std::string::npos) << c;
 }
 
+TEST_F(SettingsStoreTest, TheFirstSizeGrowsWithTheScaleButASavedOneIsKeptAsTheUserSawIt) {
+  window.displayScale = common::Scale(192);
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.Width, 3200);
+  EXPECT_EQ(finder.settings.Height, 1600);
+  EXPECT_TRUE(calls.called("size 3200x1600"));
+
+  // A file without the two keys still gets the first size at the scale.
+  files.files[kIni] = "[All]\r\nLeft=5\r\nTop=6\r\n";
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.Width, 3200);
+
+  files.files[kIni] = "[All]\r\nWidth=1700\r\nHeight=900\r\nLeft=5\r\nTop=6\r\n";
+  calls.clear();
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.Width, 1700);
+  EXPECT_EQ(finder.settings.Height, 900);
+  EXPECT_TRUE(calls.called("size 1700x900"));
+  EXPECT_TRUE(calls.called("move 5,6"));
+  // And it is saved as it was read: the window's own pixels.
+  window.bounds = {5, 6, 1705, 906};
+  loadOrSaveSettings(finder, "save");
+  EXPECT_NE(files.files.at(kIni).find("Left= 5\r\nTop= 6\r\nWidth= 1700\r\nHeight= 900\r\n"), std::string::npos);
+}
+
 TEST_F(SettingsStoreTest, ReadingADefaultRecordBackGivesTheInitialRecord) {
   // The record's initial values and the reader's defaults must agree, or the
   // first "get" would silently change settings.

@@ -58,7 +58,41 @@ TEST(Layout, TheListsShowOneColumnAcrossTheWindow) {
   EXPECT_FALSE(columnsFor(7, 1200, "0").changes);
 }
 
+TEST(Layout, AtTwiceTheScaleTheSearchBoxMarginsAndGapsAreTwiceAsLarge) {
+  ControlPlacements p = placeControls({3200, 1520, 180, 60, 48, 1}, common::Scale(192));
+  EXPECT_EQ(p.searchBox, (Placement{20, 180, 3160, 192}));
+  EXPECT_EQ(p.resultsList, (Placement{20, 382, 1920, 1520 - 180 - 192 - 60 - 20}));
+  EXPECT_EQ(p.previewPane, (Placement{1960, 382, 1220, 1068}));
+  // Everything is the figure at 100 % doubled, when the window is too.
+  ControlPlacements half = placeControls({1600, 760, 90, 30, 48, 1});
+  EXPECT_EQ(p.previewPane.x, 2 * half.previewPane.x);
+  EXPECT_EQ(p.previewPane.width, 2 * half.previewPane.width);
+}
+
+TEST(Layout, AtAnUnevenScaleTheMarginsStayEqualOnBothSides) {
+  // 10 pixels at 125 % is 12.5: each margin rounds to the same 13.
+  ControlPlacements p = placeControls({1000, 600, 0, 20, 48, 1}, common::Scale(120));
+  EXPECT_EQ(p.searchBox.x, 13);
+  EXPECT_EQ(p.searchBox.x + p.searchBox.width, 1000 - 13);
+  EXPECT_EQ(p.searchBox.height, 120);
+  EXPECT_EQ(p.resultsList.y, 120 + 6);
+  EXPECT_EQ(p.previewPane.x - (p.resultsList.x + p.resultsList.width), 13);
+  EXPECT_EQ(p.previewPane.x + p.previewPane.width, 1000 - 13);
+}
+
 class LayoutWindowTest : public FinderTest {};
+
+TEST_F(LayoutWindowTest, LaysOutAtTheScaleOfTheDisplayTheWindowIsOn) {
+  window.client = {3200, 1520};
+  window.displayScale = common::Scale(192);
+  layoutWindow(finder);
+  EXPECT_EQ(window.placements[kSearchBox], (Placement{20, 0, 3160, 192}));
+  EXPECT_EQ(list.columns[1].width, 1007);  // 3200 / 3 - 60 = 1006.7
+  EXPECT_EQ(list.columns[4].width, 476);   // 3200 / 9 + 120 = 475.6
+  window.displayScale = common::Scale(96);
+  layoutWindow(finder);
+  EXPECT_EQ(window.placements[kSearchBox], (Placement{10, 0, 3180, 96}));
+}
 
 TEST_F(LayoutWindowTest, CountsThePlaceholderAsNoResults) {
   layoutWindow(finder);

@@ -85,6 +85,31 @@ TEST_F(PreviewTest, AnythingElseSaysNotAnImageAndAMissingFileLeavesThePaneEmpty)
   EXPECT_EQ(calls.calls, (std::vector<std::string>{"pane clear 16711680"}));
 }
 
+TEST_F(PreviewTest, TheMessageSitsAtTheScaledMarginInTheSystemsColoursUnderHighContrast) {
+  finder.previewFile = "c:\\pics\\notes.txt";
+  showPreview(finder);
+  EXPECT_EQ(preview.textForeground, 0x00FFFF);
+  EXPECT_EQ(preview.textBackground, 0xFF0000);
+
+  window.displayScale = common::Scale(192);
+  window.theme.highContrast = true;
+  window.theme.window = 0x000000;
+  window.theme.windowText = 0xFFFFFF;
+  preparePreviewPane(finder);
+  calls.clear();
+  showPreview(finder);
+  EXPECT_EQ(calls.calls, (std::vector<std::string>{"pane clear 0", "pane text Not An Image at 100,100"}));
+  EXPECT_EQ(preview.textForeground, 0xFFFFFF);
+  EXPECT_EQ(preview.textBackground, 0x000000);
+
+  // A picture is drawn on the system's window colour too.
+  preview.imageSize = findaro::Size{100, 50};
+  finder.previewFile = "c:\\pics\\sun.png";
+  calls.clear();
+  showPreview(finder);
+  EXPECT_EQ(calls.calls[2], "pane clear 0");
+}
+
 TEST_F(PreviewTest, APictureThatCannotBeDecodedKeepsNoSizeOfTheLastOne) {
   preview.imageSize = findaro::Size{640, 480};
   finder.previewFile = "c:\\pics\\sun.png";

@@ -40,6 +40,14 @@ TEST(ToolbarLayout, ThreePagesEachEndWithTheirPageButton) {
             "517:1:Exit |29 509:6:Color 516:15:Print 561:16:View 515:20:Settings |39 518:19: ");
 }
 
+TEST(ToolbarLayout, TheSeparatorsGrowWithTheScaleAndTheButtonsStayAsTheyAre) {
+  EXPECT_EQ(describe(toolbarLayout(1, 0, 0, common::Scale(192))),
+            "517:1:Exit |118 505:9:Files 506:10:Folders 507:11:Both 508:12:Custom |58 510:8:Copy 511:4:Open |78 "
+            "512:5:Open 513:13:Expand |78 509:6:Color 516:15:Print 561:16:View 515:20:Settings");
+  EXPECT_EQ(describe(toolbarLayout(0, 1, 0, common::Scale(120))),
+            "517:1:Exit |36 510:8:Copy 511:4:Open |49 512:5:Open 513:13:Expand |18 518:18: ");
+}
+
 TEST(ToolbarLayout, HiddenTextLeavesEveryButtonWithoutCaption) {
   for (int page = 0; page < 3; ++page)
     for (const ToolbarItem& item : toolbarLayout(0, page, 1)) EXPECT_TRUE(item.caption.empty());
@@ -102,4 +110,19 @@ TEST_F(ToolbarTest, IconSizeCycleRebuildsImagesToolbarAndFontThenLaysOut) {
   EXPECT_EQ(calls.calls[1], "build toolbar");
   EXPECT_EQ(calls.calls[2], "toolbar font Arial Black 16");
   EXPECT_TRUE(window.placements.count(kSearchBox));
+}
+
+TEST_F(ToolbarTest, TheIconsAndSeparatorsAreMadeAtTheWindowsScale) {
+  window.displayScale = common::Scale(192);
+  createToolbarImages(finder);
+  createToolbar(finder);
+  EXPECT_TRUE(calls.called("toolbar images 128 x20"));
+  EXPECT_EQ(toolbar.items[1].width, 118);
+  // The icon size cycle keeps the setting at 100 % and makes the images at the scale.
+  calls.calls.clear();
+  cycleIconSize(finder);
+  EXPECT_EQ(finder.settings.IconSize, 96);
+  EXPECT_EQ(calls.calls[0], "toolbar images 192 x20");
+  // The font is given in points, which the window turns into pixels at its own scale.
+  EXPECT_TRUE(calls.called("toolbar font Arial Black 20"));
 }
