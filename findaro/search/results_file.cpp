@@ -17,6 +17,7 @@ ResultsFileRules rulesFor(Finder& finder) {
   rules.lowerCase = [&locale = finder.locale](std::string_view text) { return locale.lowerCase(std::string(text)); };
   rules.ansiToUtf8 = [&locale = finder.locale](const std::string& bytes) { return locale.ansiToUtf8(bytes); };
   rules.dateFormat = finder.locale.dateFormat();
+  rules.foldersOnly = finder.settings.LastSearchType == kModeFolders;
   return rules;
 }
 
