@@ -308,6 +308,10 @@ const Row* find(const Row (&rows)[N], int id) {
   return nullptr;
 }
 
+bool isCommand(int id) {
+  return find(kCommands, id) || find(kToggles, id) || find(kModeCycles, id) || find(kLimitCycles, id);
+}
+
 }  // namespace
 
 int nextMaxResults(int maxResults) {
@@ -327,7 +331,9 @@ int nextMaxPrintLines(int maxPrintLines) {
 
 void handleCommand(Finder& finder, int command, int code) {
   if (searchInProgress(finder) && !runsDuringSearch(command)) {
-    speak(finder, kSearchInProgress);
+    // What the controls report through the same message (the search box's
+    // changes) is no command, and the user did nothing to hear about.
+    if (isCommand(command)) speak(finder, kSearchInProgress);
     return;
   }
   // Esc is never announced: the announcement would keep the voice busy, and Esc

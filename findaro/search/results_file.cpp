@@ -43,7 +43,11 @@ void loadResultsFile(Finder& finder) {
     finder.files.writeFile(kResultsFile, "");
     bytes.emplace();
   }
-  ReadResults read = readResultsText(std::move(*bytes), rulesFor(finder));
+  loadResultsBytes(finder, std::move(*bytes));
+}
+
+void loadResultsBytes(Finder& finder, common::PageBuffer bytes) {
+  ReadResults read = readResultsText(std::move(bytes), rulesFor(finder));
   finder.list.deleteAllItems();
   if (!read.records.empty()) finder.results.adopt(std::move(read.text), std::move(read.records));
   else resetResults(finder);

@@ -74,14 +74,16 @@ void finishSearch(Finder& finder, unsigned long exitCode) {
   long long ran = finder.clock.counter();
   std::unique_ptr<RunningSearch> search = takeSearch(finder);
   std::string failure = searchFailureMessage({true, exitCode});
-  // Ending well but leaving nothing to read is no search with no matches.
-  if (failure.empty() && !hasHeaderLine(finder.files.readFile(kResultsFile).value_or(""))) failure = "Search Failed";
+  std::optional<common::PageBuffer> left;
+  if (failure.empty()) left = finder.files.readLargeFile(kResultsFile);
+  // Ending well but leaving nothing to read is no search that found nothing.
+  if (failure.empty() && (!left || !hasHeaderLine(left->view()))) failure = "Search Failed";
   if (!failure.empty()) {
     restore(finder, search->before, failure);
     return;
   }
   finder.clipboard.setText(finder.engineArguments);
-  loadResultsFile(finder);
+  loadResultsBytes(finder, std::move(*left));
   long long shown = finder.clock.counter();
   double frequency = static_cast<double>(frequencyOf(finder));
   finder.window.setTitle(std::string("Findaro ") + kVersion + "    " +
@@ -95,6 +97,9 @@ void finishSearch(Finder& finder, unsigned long exitCode) {
 // Starts the client; false (with everything put back) when there is none to start.
 bool startClient(Finder& finder, ScreenBeforeSearch& before) {
   std::optional<std::string> client = finder.processes.findOnPath(kClientProgram);
+  // Gone before the client starts, so that a client that writes nothing is
+  // never taken for one that wrote the previous results.
+  if (client && before.resultsFile) finder.files.deleteFile(kResultsFile);
   long long start = finder.clock.counter();
   std::unique_ptr<RunningProgram> program =
       client ? finder.processes.startHidden(*client, "es " + finder.engineArguments, finder.files.programFolder())
@@ -124,8 +129,7 @@ std::string searchFailureMessage(const ProcessOutcome& outcome) {
   return "";
 }
 
-bool hasHeaderLine(const std::string& bytes) {
-  std::string_view text = bytes;
+bool hasHeaderLine(std::string_view text) {
   if (common::startsWith(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
   return text.find_first_not_of(" \t\r\n") != std::string_view::npos;
 }

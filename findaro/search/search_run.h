@@ -4,6 +4,7 @@
 // returns, the window's ticks watch it, and it ends in the results, or is
 // cancelled, timed out or failed with everything on screen as it was.
 #include <string>
+#include <string_view>
 
 #include "findaro/system/processes.h"
 
@@ -35,6 +36,6 @@ void setStatusText(Finder& finder, const std::string& text);
 // What a client run that did not succeed is called; empty when it succeeded.
 std::string searchFailureMessage(const ProcessOutcome& outcome);
 // Whether the results file the client left can be read: it has a header line.
-bool hasHeaderLine(const std::string& bytes);
+bool hasHeaderLine(std::string_view bytes);
 
 }  // namespace findaro

@@ -144,6 +144,7 @@ TEST(FinderSearch, ASlowClientNeverFreezesTheWindowAndTheLimitEscOrClosingEndIt)
   EXPECT_EQ(processesNamed(L"es.exe"), 1);
   ASSERT_TRUE(finder.waitToSay("Still Searching", 10s));
   EXPECT_TRUE(answersWithin(finder.window(), 1s));
+  EXPECT_EQ(finder.timesSaid("Search in Progress"), 0);
   pressKey(VK_TAB);  // a key with no shortcut is held back
   EXPECT_TRUE(finder.waitToSay("Search in Progress", 5s));
   ASSERT_TRUE(finder.waitToSay("Search Timed Out", 10s));
@@ -177,7 +178,7 @@ TEST(FinderSearch, AClientThatWritesNothingFailsAndTheEnginesNewerInstanceIsAske
   finder.environment[L"ES_STANDIN_RECORD"] = folder.file(L"client.txt");
   ASSERT_TRUE(finder.startReadyForKeys());
   pressKey(VK_RETURN);
-  ASSERT_TRUE(finder.waitToSay("Search Failed"));
+  ASSERT_TRUE(finder.waitToSay("Search Failed")) << testing::PrintToString(finder.audioLog());
   EXPECT_FALSE(finder.saidSomething("Search is complete"));
   EXPECT_EQ(readFile(folder.file(L"results.txt")), kPreviousResults);
   EXPECT_EQ(listCellText(finder.control(501), 1, 1), L"kept.txt");
