@@ -60,7 +60,7 @@ std::unique_ptr<RunningSearch> takeSearch(Finder& finder) {
 
 void stopSearch(Finder& finder, const std::string& message) {
   std::unique_ptr<RunningSearch> search = takeSearch(finder);
-  search->client->end();
+  if (search->client) search->client->end();
   restore(finder, search->before, message);
 }
 
@@ -94,28 +94,25 @@ void finishSearch(Finder& finder, unsigned long exitCode) {
   setStatusText(finder, statusText(finder, 1));
 }
 
-// Starts the client; false (with everything put back) when there is none to start.
-bool startClient(Finder& finder, ScreenBeforeSearch& before) {
+// Starts the client of the search in progress; false (with everything put back)
+// when there is none to start.
+bool startClient(Finder& finder) {
+  RunningSearch& search = *finder.search;
   std::optional<std::string> client = finder.processes.findOnPath(kClientProgram);
   // Gone before the client starts, so that a client that writes nothing is
   // never taken for one that wrote the previous results.
-  if (client && before.resultsFile) finder.files.deleteFile(kResultsFile);
+  if (client && search.before.resultsFile) finder.files.deleteFile(kResultsFile);
   long long start = finder.clock.counter();
-  std::unique_ptr<RunningProgram> program =
-      client ? finder.processes.startHidden(*client, "es " + finder.engineArguments, finder.files.programFolder())
-             : nullptr;
-  if (!program) {
-    restore(finder, before, "Everything Not Found");
+  if (client)
+    search.client = finder.processes.startHidden(*client, "es " + finder.engineArguments, finder.files.programFolder());
+  if (!search.client) {
+    stopSearch(finder, "Everything Not Found");
     return false;
   }
-  auto search = std::make_unique<RunningSearch>();
-  search->client = std::move(program);
-  search->before = std::move(before);
-  search->started = start;
+  search.started = start;
   long long frequency = frequencyOf(finder);
-  search->nextProgress = start + kFirstProgressSeconds * frequency;
-  if (finder.settings.SearchTimeLimit > 0) search->deadline = start + finder.settings.SearchTimeLimit * frequency;
-  finder.search = std::move(search);
+  search.nextProgress = start + kFirstProgressSeconds * frequency;
+  if (finder.settings.SearchTimeLimit > 0) search.deadline = start + finder.settings.SearchTimeLimit * frequency;
   finder.window.startSearchTicks();
   return true;
 }
@@ -155,27 +152,34 @@ void runSearch(Finder& finder, int searchType) {
     return;
   }
 
-  ScreenBeforeSearch before;
+  // From here on the search is in progress, before its client runs: a voice that
+  // lets messages through while it says the announcement lets no second search
+  // start, and Esc or closing the window then ends this one.
+  auto search = std::make_unique<RunningSearch>();
+  ScreenBeforeSearch& before = search->before;
   before.searchType = shownMode;
   before.lastSearchType = s.LastSearchType;
   before.engineArguments = finder.engineArguments;
   before.selectedRow = finder.list.selectedRow();
   before.results = std::move(finder.results);
+  before.resultsFile = finder.files.readFile(kResultsFile);
+  const RunningSearch* mine = search.get();
+  finder.search = std::move(search);
   s.LastSearchType = s.SearchType;
 
   showLoading(finder);
   speakAndWait(finder, searchAnnouncement(s.SearchType) + s.SearchTerm);
+  if (finder.search.get() != mine) return;  // cancelled while it was announced
   std::string exclusions = s.SearchType == kModeCustom ? std::string() : buildExclusionText(finder);
   finder.engineArguments = engineArgumentsFor(s.SearchType, exclusions, s.SortType, s.MaxResults, s.SearchTerm,
                                               finder.categoryLists, engineInstanceFor(finder));
-  before.resultsFile = finder.files.readFile(kResultsFile);
-  if (startClient(finder, before)) onSearchTick(finder);  // a client may be done before the first tick
+  if (startClient(finder)) onSearchTick(finder);  // a client may be done before the first tick
 }
 
 void runSearch(Finder& finder) { runSearch(finder, finder.settings.SearchType); }
 
 void onSearchTick(Finder& finder) {
-  if (!finder.search) return;
+  if (!finder.search || !finder.search->client) return;
   RunningSearch& search = *finder.search;
   if (std::optional<unsigned long> code = search.client->exitCode()) {
     finishSearch(finder, *code);

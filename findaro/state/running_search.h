@@ -22,7 +22,7 @@ struct ScreenBeforeSearch {
 };
 
 struct RunningSearch {
-  std::unique_ptr<RunningProgram> client;
+  std::unique_ptr<RunningProgram> client;  // none yet while the search is announced
   ScreenBeforeSearch before;
   // Counter readings: when the client started, when "Still Searching" is next
   // due, and when the time limit passes (0 for no limit).

@@ -302,6 +302,24 @@ TEST_F(SearchRunTest, ASecondSearchWhileOneRunsStartsNothingAndLeavesTheListAlon
   EXPECT_EQ(voice.lastText(), "Search is complete : 2 Matches : texas.png");
 }
 
+TEST_F(SearchRunTest, WhileTheSearchIsAnnouncedNoSecondSearchStartsAndEscEndsIt) {
+  clientWrites(kTwoResults);
+  voice.whileWaiting = [this] { runSearch(finder, 2); };
+  runSearch(finder, 1);
+  EXPECT_EQ(processes.commandLines.size(), 1u);
+  EXPECT_EQ(finder.settings.LastSearchType, 1);
+  EXPECT_EQ(voice.lastText(), "Search is complete : 2 Matches : texas.png");
+
+  earlierSearchShown();
+  clipboard.text_.reset();
+  voice.spoken.clear();
+  voice.whileWaiting = [this] { cancelSearch(finder); };
+  runSearch(finder, 1);
+  EXPECT_EQ(processes.commandLines.size(), 1u);  // no client started at all
+  EXPECT_EQ(voice.lastText(), "Search Cancelled");
+  expectEarlierSearchShown();
+}
+
 TEST_F(SearchRunTest, ASearchFromAMenuThatDoesNotFinishShowsTheMenuAgain) {
   finder.settings.SearchType = kModeActionsList;
   finder.results.assign({{"1 Search for Files", "", "", "", 0, 0}, {"2 Search for Folders", "", "", "", 0, 0}});
