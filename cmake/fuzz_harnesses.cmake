@@ -14,7 +14,7 @@ set(FUZZ_BEHAVIOUR_LIBS findaro_behaviour magnora_behaviour standin_behaviour)
 
 function(add_fuzz_harness target name)
   add_executable(${target} ${CMAKE_SOURCE_DIR}/tests/fuzz/${name}_fuzz.cpp ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_support.cpp
-                 ${CMAKE_SOURCE_DIR}/tests/support/command_interpreter_model.cpp ${ARGN})
+                 ${CMAKE_SOURCE_DIR}/tests/support/argv_model.cpp ${ARGN})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/fuzz)
   target_link_libraries(${target} PRIVATE ${FUZZ_BEHAVIOUR_LIBS})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)

@@ -136,10 +136,7 @@ struct Command {
   void (*action)(Finder&);
 };
 
-void search(Finder& finder, int searchType) {
-  finder.settings.SearchType = searchType;
-  runSearch(finder);
-}
+void search(Finder& finder, int searchType) { runSearch(finder, searchType); }
 
 void enterKey(Finder& finder) {
   if (finder.window.focus() == Focus::ResultsList) {
@@ -199,8 +196,13 @@ void iconSize(Finder& finder) {
   speak(finder, "Icon Size is " + common::formatNumber(finder.settings.IconSize));
 }
 
-// The first Esc silences the voice; the next leaves a list, or closes the program.
+// Esc cancels a running search. Otherwise the first Esc silences the voice; the
+// next leaves a list, or closes the program.
 void escape(Finder& finder) {
+  if (searchInProgress(finder)) {
+    cancelSearch(finder);
+    return;
+  }
   if (isSpeaking(finder)) {
     stopSpeaking(finder);
     return;
@@ -288,11 +290,26 @@ const Command kCommands[] = {
     {571, false, toggleSpeech},
 };
 
+// While a search runs only these do what they do: Esc (which cancels it), the
+// toolbar's Exit, and the controls of the voice: speed, mute, louder, softer and
+// speech off or on. Every other command says why it does nothing.
+constexpr int kCommandsDuringSearch[] = {kEscape, 517, 554, 568, 569, 570, 571};
+
+bool runsDuringSearch(int command) {
+  for (int id : kCommandsDuringSearch)
+    if (id == command) return true;
+  return false;
+}
+
 template <typename Row, size_t N>
 const Row* find(const Row (&rows)[N], int id) {
   for (const Row& row : rows)
     if (row.id == id) return &row;
   return nullptr;
+}
+
+bool isCommand(int id) {
+  return find(kCommands, id) || find(kToggles, id) || find(kModeCycles, id) || find(kLimitCycles, id);
 }
 
 }  // namespace
@@ -313,6 +330,12 @@ int nextMaxPrintLines(int maxPrintLines) {
 
 
 void handleCommand(Finder& finder, int command, int code) {
+  if (searchInProgress(finder) && !runsDuringSearch(command)) {
+    // What the controls report through the same message (the search box's
+    // changes) is no command, and the user did nothing to hear about.
+    if (isCommand(command)) speak(finder, kSearchInProgress);
+    return;
+  }
   // Esc is never announced: the announcement would keep the voice busy, and Esc
   // would then only ever stop it, never leave a list or close the program.
   if (code == 1 && command != kEscape) {

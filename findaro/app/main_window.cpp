@@ -4,6 +4,7 @@
 #include "findaro/app/window_events.h"
 #include "findaro/lists/colors.h"
 #include "findaro/search/results_file.h"
+#include "findaro/search/search_run.h"
 #include "findaro/speech/speech.h"
 #include "findaro/state/finder.h"
 #include "findaro/state/settings_store.h"
@@ -82,6 +83,7 @@ void onStartupStep(Finder& finder) {
 
 void onWindowDestroyed(Finder& finder) {
   Settings& s = finder.settings;
+  endSearchBeforeClosing(finder);
   s.TopRow = finder.list.topIndex();
   s.LastRow = finder.list.selectedRow();
   loadOrSaveSettings(finder, "save");

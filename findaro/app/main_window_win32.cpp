@@ -7,11 +7,11 @@
 #include "common/display_win32.h"
 #include "common/screen_fit_win32.h"
 #include "common/wide_win32.h"
-#include "findaro/actions/opening.h"
 #include "findaro/app/accelerators_win32.h"
 #include "findaro/app/commands.h"
 #include "findaro/app/main_window.h"
 #include "findaro/app/window_events.h"
+#include "findaro/search/search_run.h"
 #include "findaro/speech/tooltips.h"
 #include "findaro/state/finder.h"
 #include "findaro/view/layout.h"
@@ -24,6 +24,8 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"FindaroMainWindow";
 constexpr UINT kStartupStep = WM_USER + 500;
+constexpr UINT_PTR kSearchTick = 1;
+constexpr UINT kSearchTickMilliseconds = 100;
 
 HICON loadIcon(HINSTANCE instance, const wchar_t* name, int size) {
   return static_cast<HICON>(LoadImageW(instance, name, IMAGE_ICON, size, size, 0));
@@ -103,11 +105,20 @@ void MainWindow::run() {
   ShowWindow(window_, IsZoomed(window_) ? SW_SHOWMAXIMIZED : (IsIconic(window_) ? SW_SHOWMINIMIZED : SW_SHOW));
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (keyHeldBack(message)) continue;
     if (accelerators_ && TranslateAcceleratorW(window_, accelerators_.get(), &message)) continue;
     if (IsWindow(window_) && IsDialogMessageW(window_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+bool MainWindow::keyHeldBack(const MSG& message) {
+  bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
+  if (!initialised_ || (!down && !up)) return false;
+  bool alt = (message.lParam >> 29) & 1;  // the key message's context code
+  return !keyGoesOn(*finder_, static_cast<int>(message.wParam), down, alt);
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -168,6 +179,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ACTIVATE:
       keepFocusAcrossActivation(LOWORD(wParam) == WA_INACTIVE);
+      return 0;
+    case WM_TIMER:
+      if (initialised_ && wParam == kSearchTick) onSearchTick(*finder_);
       return 0;
     case WM_MOUSEWHEEL:
       if (initialised_) onMouseWheel(*finder_, GET_WHEEL_DELTA_WPARAM(wParam));
@@ -236,7 +250,7 @@ LRESULT MainWindow::handleNotify(NMHDR* header) {
       return 0;
     }
     case NM_DBLCLK:
-      openSelectedFile(*finder_);
+      onListDoubleClick(*finder_);
       return 0;
     case LVN_COLUMNCLICK:
       onColumnClick(*finder_, reinterpret_cast<NMLISTVIEW*>(header)->iSubItem + 1);
@@ -348,6 +362,8 @@ void MainWindow::redrawWindow() {
 
 void MainWindow::closeWindow() { DestroyWindow(window_); }
 void MainWindow::postStartupStep() { PostMessageW(window_, kStartupStep, 0, 0); }
+void MainWindow::startSearchTicks() { SetTimer(window_, kSearchTick, kSearchTickMilliseconds, nullptr); }
+void MainWindow::stopSearchTicks() { KillTimer(window_, kSearchTick); }
 
 Focus MainWindow::focus() {
   HWND focused = GetFocus();

@@ -62,6 +62,8 @@ class MainWindow : public Window {
   void redrawWindow() override;
   void closeWindow() override;
   void postStartupStep() override;
+  void startSearchTicks() override;
+  void stopSearchTicks() override;
   Focus focus() override;
   void setLargeFont(const std::string& face, int points) override;
   void setStatusFont(const std::string& face, int points) override;
@@ -76,6 +78,9 @@ class MainWindow : public Window {
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleNotify(NMHDR* header);
+  // A key the behaviour holds back while a search runs never reaches the
+  // shortcut table or a control.
+  bool keyHeldBack(const MSG& message);
   void attachControls();
   void keepFocusAcrossActivation(bool leaving);
   void followScale(LPARAM suggestedRect);

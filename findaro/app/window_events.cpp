@@ -2,7 +2,9 @@
 
 #include "common/text.h"
 #include "findaro/actions/outside_programs.h"
+#include "findaro/actions/opening.h"
 #include "findaro/app/commands.h"
+#include "findaro/app/shortcut_keys.h"
 #include "findaro/lists/actions_list.h"
 #include "findaro/lists/colors.h"
 #include "findaro/lists/font_size.h"
@@ -17,6 +19,24 @@
 #include "findaro/view/result_cells.h"
 
 namespace findaro {
+namespace {
+
+// Nothing but the search's own ending may touch the list while it runs; the
+// user hears why the mouse or key did nothing.
+bool heldBackBySearch(Finder& finder) {
+  if (!searchInProgress(finder)) return false;
+  speak(finder, kSearchInProgress);
+  return true;
+}
+
+bool isModifierKey(int virtualKey) {
+  constexpr int kShift = 0x10, kControl = 0x11, kAlt = 0x12, kLeftWindows = 0x5B, kRightWindows = 0x5C;
+  constexpr int kLeftShift = 0xA0, kRightAlt = 0xA5;
+  return virtualKey == kShift || virtualKey == kControl || virtualKey == kAlt || virtualKey == kLeftWindows ||
+         virtualKey == kRightWindows || (virtualKey >= kLeftShift && virtualKey <= kRightAlt);
+}
+
+}  // namespace
 
 void onRowSelected(Finder& finder, int row) {
   if (row < 1 || row > finder.results.count()) return;
@@ -52,6 +72,7 @@ bool letterJump(Finder& finder, int virtualKey) {
 
 bool onListKeyDown(Finder& finder, int virtualKey) {
   constexpr int kSpace = 0x20;
+  if (heldBackBySearch(finder)) return false;
   if (virtualKey == kSpace && finder.settings.SearchType == kModeSettingsList) {
     SettingsChoice choice = chooseSettingsRow(finder);
     if (choice.command != 0) {
@@ -67,7 +88,12 @@ bool onListKeyDown(Finder& finder, int virtualKey) {
   return letterJump(finder, virtualKey);
 }
 
+void onListDoubleClick(Finder& finder) {
+  if (!heldBackBySearch(finder)) openSelectedFile(finder);
+}
+
 void onColumnClick(Finder& finder, int column) {
+  if (heldBackBySearch(finder)) return;
   // A sorted menu would put row 10 after row 1, and Space would then run the
   // command of the row that used to stand there.
   if (shortcutListShown(finder)) return;
@@ -80,6 +106,7 @@ bool isDragStrip(int x, int y, int lastButtonRight, int toolbarHeight) {
 }
 
 void onMouseWheel(Finder& finder, int delta) {
+  if (heldBackBySearch(finder)) return;
   if (delta > 0) changeFontSize(finder, 4);
   else if (delta < 0) changeFontSize(finder, -4);
   applyColors(finder);
@@ -87,6 +114,7 @@ void onMouseWheel(Finder& finder, int delta) {
 }
 
 void onHelpKey(Finder& finder) {
+  if (heldBackBySearch(finder)) return;
   if (finder.keyboard.controlDown()) {
     openOnlineHelp(finder);
     return;
@@ -97,7 +125,19 @@ void onHelpKey(Finder& finder) {
 }
 
 void onContextMenu(Finder& finder) {
+  if (heldBackBySearch(finder)) return;
   if (finder.window.focus() == Focus::SearchBox) openSettingsList(finder);
+}
+
+bool keyGoesOn(Finder& finder, int virtualKey, bool down, bool alt) {
+  constexpr int kF4 = 0x73;
+  if (!searchInProgress(finder) || isModifierKey(virtualKey) || (alt && virtualKey == kF4)) return true;
+  bool control = finder.keyboard.controlDown();
+  bool shift = finder.keyboard.shiftDown();
+  for (const ShortcutKey& key : shortcutKeys())
+    if (!alt && key.virtualKey == virtualKey && key.control == control && key.shift == shift) return true;
+  if (down) speak(finder, kSearchInProgress);
+  return false;
 }
 
 }  // namespace findaro

@@ -14,6 +14,8 @@ bool letterJump(Finder& finder, int virtualKey);
 // A key pressed in the results list: Space chooses the row of either menu, any
 // other key makes the letter jump. True when the letter jump selected a row.
 bool onListKeyDown(Finder& finder, int virtualKey);
+// A double click in the list opens the selected file.
+void onListDoubleClick(Finder& finder);
 // Sorts the results by the column; the menus keep their order.
 void onColumnClick(Finder& finder, int column);
 // The toolbar's empty strip right of its buttons drags the window.
@@ -23,5 +25,10 @@ void onMouseWheel(Finder& finder, int delta);
 void onHelpKey(Finder& finder);
 // The context-menu key (or Shift+F10): in the search box, the settings list.
 void onContextMenu(Finder& finder);
+// A key going down or up anywhere in the window, before the shortcut table sees
+// it. While a search runs only the shortcut keys go on (their commands decide for
+// themselves), with Alt+F4 and the modifier keys; any other key is held back, and
+// as it goes down the user hears why. True when the key goes on.
+bool keyGoesOn(Finder& finder, int virtualKey, bool down, bool alt);
 
 }  // namespace findaro

@@ -31,6 +31,10 @@ class Window {
   // Posts the private start-up step, so that it runs once the window is on screen.
   virtual void postStartupStep() = 0;
   virtual Focus focus() = 0;
+  // While a search runs the window ticks about ten times a second, so that the
+  // search can watch its client and keep the user informed.
+  virtual void startSearchTicks() = 0;
+  virtual void stopSearchTicks() = 0;
 
   // The large font of the search box, the results list and the preview pane.
   virtual void setLargeFont(const std::string& face, int points) = 0;

@@ -274,7 +274,7 @@ bool makeRecord(const char* data, const Cleaner::Line& line, const Columns& colu
   record.sizeValue = common::readNumber64(size.substr(0, sizeLength));
   // A final backslash makes a folder whatever the size says: newer clients write
   // folder sizes when the engine indexes them.
-  bool folder = (!path.empty() && path.back() == '\\') || (columns.hasSize && sizeLength == 0);
+  bool folder = rules.foldersOnly || (!path.empty() && path.back() == '\\') || (columns.hasSize && sizeLength == 0);
   record.flags = folder ? PackedRecord::kFolderFlag : 0;
   bool seconds = false;
   bool time = false;

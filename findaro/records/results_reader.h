@@ -18,6 +18,10 @@ struct ResultsFileRules {
   std::function<std::string(const std::string&)> ansiToUtf8;
   // How the system writes dates, which is how the client writes them.
   DateFormat dateFormat;
+  // The file holds a search for folders only: every row is a folder, whatever
+  // its size column says (older clients write folder sizes and no final backslash
+  // when the engine indexes them).
+  bool foldersOnly = false;
 };
 
 struct ReadResults {

@@ -27,9 +27,8 @@ void searchFolder(Finder& finder, std::string (*folderOf)(const std::string&)) {
     speak(finder, kNoSelection);
     return;
   }
-  finder.settings.SearchType = kModeBoth;
   finder.searchBox.setText(folderOf(std::string(finder.results.at(row).Folder)));
-  runSearch(finder);
+  runSearch(finder, kModeBoth);
 }
 
 std::string sameFolder(const std::string& folder) { return folder; }

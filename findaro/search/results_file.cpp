@@ -17,6 +17,7 @@ ResultsFileRules rulesFor(Finder& finder) {
   rules.lowerCase = [&locale = finder.locale](std::string_view text) { return locale.lowerCase(std::string(text)); };
   rules.ansiToUtf8 = [&locale = finder.locale](const std::string& bytes) { return locale.ansiToUtf8(bytes); };
   rules.dateFormat = finder.locale.dateFormat();
+  rules.foldersOnly = finder.settings.LastSearchType == kModeFolders;
   return rules;
 }
 
@@ -42,7 +43,11 @@ void loadResultsFile(Finder& finder) {
     finder.files.writeFile(kResultsFile, "");
     bytes.emplace();
   }
-  ReadResults read = readResultsText(std::move(*bytes), rulesFor(finder));
+  loadResultsBytes(finder, std::move(*bytes));
+}
+
+void loadResultsBytes(Finder& finder, common::PageBuffer bytes) {
+  ReadResults read = readResultsText(std::move(bytes), rulesFor(finder));
   finder.list.deleteAllItems();
   if (!read.records.empty()) finder.results.adopt(std::move(read.text), std::move(read.records));
   else resetResults(finder);

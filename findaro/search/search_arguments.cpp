@@ -1,5 +1,6 @@
 #include "findaro/search/search_arguments.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/number_format.h"
@@ -87,32 +88,82 @@ std::string buildExclusionText(Finder& finder) {
   if (!common::isValidUtf8(text)) text = finder.locale.ansiToUtf8(text);
   // One folder a line, whatever the editor ended the lines with.
   std::string exclusions;
-  for (const std::string& piece : common::splitLines(text)) exclusions += " !" + piece;
+  for (const std::string& piece : common::splitLines(text)) exclusions += " !" + quoteQueryPiece(piece);
   return exclusions;
 }
 
-std::string escapeForCommandInterpreter(const std::string& text) {
+std::string engineInstanceFor(Finder& finder) {
+  const std::string& setting = finder.settings.EngineInstance;
+  // An instance named outright needs no look at the windows.
+  if (!common::trimBlanks(setting).empty()) return chooseEngineInstance(setting, {});
+  return chooseEngineInstance(setting, finder.processes.windowClassesStartingWith(kEngineWindowClass));
+}
+
+std::string quoteQueryPiece(const std::string& piece) {
   std::string out;
-  out.reserve(text.size() + text.size() / 4);
-  // Variables are expanded before carets are read, so a caret after a percent
-  // makes a name that no variable has, and then goes, taking the next character
-  // as plain text. A caret as the last character would ask for another line, and
-  // a final percent opens nothing, so that one has none.
-  bool escapedAlready = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    // No line break or other control character survives the interpreter as text
-    // (a line feed ends the command), and Windows names hold none.
-    if (static_cast<unsigned char>(c) < 0x20 && c != '\t') c = ' ';
-    bool special = c == '"' || c == '&' || c == '|' || c == '<' || c == '>' || c == '^';
-    // Even a quote is escaped: the interpreter then never enters a quoted part, in
-    // which a caret would stay and reach the client.
-    if (special && !escapedAlready) out += '^';
-    out += c;
-    escapedAlready = c == '%' && i + 1 < text.size();
-    if (escapedAlready) out += '^';
+  out.reserve(piece.size() + 8);
+  bool quoted = false;
+  size_t backslashes = 0;  // waiting: what they become depends on what follows
+  size_t doubledBeforeOpening = 0;  // the backslashes doubled before the last opening quote
+  for (size_t i = 0; i < piece.size();) {
+    char c = piece[i];
+    if (c == '\\') {
+      ++backslashes;
+      ++i;
+      continue;
+    }
+    if (c == '"') {
+      size_t run = 0;
+      for (; i < piece.size() && piece[i] == '"'; ++i) ++run;
+      // An even run groups nothing; two quotes side by side would also be read
+      // as a quote character, so none is written and the backslashes wait on.
+      if (run % 2 == 0) continue;
+      out.append(2 * backslashes, '\\');
+      doubledBeforeOpening = backslashes;
+      backslashes = 0;
+      out += '"';
+      quoted = !quoted;
+      continue;
+    }
+    out.append(backslashes, '\\');
+    backslashes = 0;
+    // No control character is part of a name, and a line break would part the query.
+    out += static_cast<unsigned char>(c) < 0x20 && c != '\t' ? ' ' : c;
+    ++i;
+  }
+  if (quoted && backslashes == 0 && out.back() == '"') {
+    // A quote opened on nothing: closed, it would make an empty argument. Without
+    // it, the backslashes before it stand for themselves again.
+    out.resize(out.size() - 1 - doubledBeforeOpening);
+  } else if (quoted) {
+    // Before the closing quote the backslashes would escape it.
+    out.append(2 * backslashes, '\\');
+    out += '"';
+  } else {
+    out.append(backslashes, '\\');
   }
   return out;
+}
+
+std::string quoteArgument(const std::string& text) {
+  auto isControl = [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; };
+  bool plain = std::none_of(text.begin(), text.end(), isControl);
+  if (!text.empty() && plain && text.find_first_of(" \t\"") == std::string::npos) return text;
+  std::string out = "\"";
+  size_t backslashes = 0;
+  for (char c : text) {
+    // A NUL would end the command line; no control character belongs in a name.
+    if (isControl(c)) c = ' ';
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    out.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+    backslashes = 0;
+    out += c;
+  }
+  out.append(2 * backslashes, '\\');
+  return out + '"';
 }
 
 std::string expandCategories(const std::string& arguments, const CategoryLists& lists) {
@@ -121,15 +172,40 @@ std::string expandCategories(const std::string& arguments, const CategoryLists& 
   return out;
 }
 
+std::string chooseEngineInstance(const std::string& setting, const std::vector<std::string>& windowClasses) {
+  std::string named = common::trimBlanks(setting);
+  if (!named.empty()) return named;
+  const std::string usual = common::asciiLower(kEngineWindowClass);
+  const std::string instancePrefix = usual + "_(";
+  std::string found;
+  for (const std::string& windowClass : windowClasses) {
+    // Window classes are named without regard to case.
+    std::string lower = common::asciiLower(windowClass);
+    if (lower == usual) return "";
+    bool instance = lower.size() > instancePrefix.size() + 1 && common::startsWith(lower, instancePrefix) &&
+                    lower.back() == ')';
+    if (instance && found.empty())
+      found = windowClass.substr(instancePrefix.size(), windowClass.size() - instancePrefix.size() - 1);
+  }
+  return found;
+}
+
+std::string instanceOption(const std::string& instance) {
+  return instance.empty() ? "" : " -instance " + quoteArgument(instance);
+}
+
+// Every piece after the first starts with a blank, so no piece's backslashes
+// ever stand before the next piece's quote.
 std::string engineArgumentsFor(int searchType, const std::string& exclusions, int sortType, int maxResults,
-                               const std::string& term, const CategoryLists& lists) {
+                               const std::string& term, const CategoryLists& lists, const std::string& instance) {
   std::string arguments;
   if (searchType == 4)
-    arguments = " -export-csv results.txt " + term;
+    arguments = " -export-csv results.txt " + quoteQueryPiece(term);
   else
     arguments = exclusions + typeOptions(searchType) + sortOption(sortType) + countOption(maxResults) +
-                " -export-csv results.txt " + term;
-  return expandCategories(escapeForCommandInterpreter(arguments), lists);
+                " -export-csv results.txt " + quoteQueryPiece(term);
+  // An instance's name is a name, not a query: "pic:" in it stays as it is.
+  return instanceOption(instance) + expandCategories(arguments, lists);
 }
 
 std::string formatTenths(double seconds) {

@@ -1,6 +1,8 @@
 #include "findaro/search/search_run.h"
 
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "common/text.h"
 #include "findaro/search/results_file.h"
@@ -14,15 +16,11 @@ namespace findaro {
 namespace {
 
 constexpr const char* kResultsFile = "results.txt";
+constexpr const char* kClientProgram = "es.exe";
+constexpr long long kFirstProgressSeconds = 3;
+constexpr long long kProgressEverySeconds = 5;
 
-// What stands on screen before a search, so that a failed one can leave it as it was.
-struct BeforeSearch {
-  ResultRecords results;
-  int selectedRow = 1;
-  int lastSearchType = 1;
-  std::string engineArguments;
-  std::optional<std::string> resultsFile;
-};
+long long frequencyOf(const Finder& finder) { return finder.counterFrequency > 0 ? finder.counterFrequency : 1; }
 
 void showLoading(Finder& finder) {
   finder.results.resetToSingle(kLoadingName);
@@ -32,22 +30,38 @@ void showLoading(Finder& finder) {
   finder.list.redraw();
 }
 
-// The client could not run or failed: its file, the list, the title and the last
-// search type stay as they were, and the user hears why.
-void restore(Finder& finder, BeforeSearch& before, const std::string& message) {
+// The search did not finish: its file, the list, the list mode, the title and
+// the last search type stay as they were, and the user hears why.
+void restore(Finder& finder, ScreenBeforeSearch& before, const std::string& message) {
   if (finder.files.readFile(kResultsFile) != before.resultsFile) {
     if (before.resultsFile) finder.files.replaceFile(kResultsFile, *before.resultsFile);
     else finder.files.deleteFile(kResultsFile);
   }
   finder.results = std::move(before.results);
+  finder.settings.SearchType = before.searchType;
   finder.settings.LastSearchType = before.lastSearchType;
   finder.engineArguments = before.engineArguments;
+  layoutWindow(finder);
   finder.list.setItemCount(finder.results.count());
-  finder.list.setColumnTitle(1, "Name  (" + resultCountText(finder) + ")");
+  if (finder.settings.SearchType < kModeSettingsList)
+    finder.list.setColumnTitle(1, "Name  (" + resultCountText(finder) + ")");
   int row = before.selectedRow >= 1 && before.selectedRow <= finder.results.count() ? before.selectedRow : 1;
   finder.list.selectRow(row);
   finder.list.redraw();
-  speak(finder, message);
+  if (!message.empty()) speak(finder, message);
+}
+
+// From here on nothing treats the search as running: the ticks stop, and a
+// command that arrives while what follows runs finds no search.
+std::unique_ptr<RunningSearch> takeSearch(Finder& finder) {
+  finder.window.stopSearchTicks();
+  return std::move(finder.search);
+}
+
+void stopSearch(Finder& finder, const std::string& message) {
+  std::unique_ptr<RunningSearch> search = takeSearch(finder);
+  if (search->client) search->client->end();
+  restore(finder, search->before, message);
 }
 
 std::string completionText(const Finder& finder) {
@@ -56,19 +70,78 @@ std::string completionText(const Finder& finder) {
          std::string(finder.results.at(1).Name);
 }
 
+void finishSearch(Finder& finder, unsigned long exitCode) {
+  long long ran = finder.clock.counter();
+  std::unique_ptr<RunningSearch> search = takeSearch(finder);
+  std::string failure = searchFailureMessage({true, exitCode});
+  std::optional<common::PageBuffer> left;
+  if (failure.empty()) left = finder.files.readLargeFile(kResultsFile);
+  // Ending well but leaving nothing to read is no search that found nothing.
+  if (failure.empty() && (!left || !hasHeaderLine(left->view()))) failure = "Search Failed";
+  if (!failure.empty()) {
+    restore(finder, search->before, failure);
+    return;
+  }
+  finder.clipboard.setText(finder.engineArguments);
+  loadResultsBytes(finder, std::move(*left));
+  long long shown = finder.clock.counter();
+  double frequency = static_cast<double>(frequencyOf(finder));
+  finder.window.setTitle(std::string("Findaro ") + kVersion + "    " +
+                         formatTenths((ran - search->started) / frequency) + " sec : " +
+                         formatTenths((shown - search->started) / frequency) + " sec  " + " ... " +
+                         finder.engineArguments);
+  speak(finder, completionText(finder));
+  setStatusText(finder, statusText(finder, 1));
+}
+
+// Starts the client of the search in progress; false (with everything put back)
+// when there is none to start.
+bool startClient(Finder& finder) {
+  RunningSearch& search = *finder.search;
+  std::optional<std::string> client = finder.processes.findOnPath(kClientProgram);
+  // Gone before the client starts, so that a client that writes nothing is
+  // never taken for one that wrote the previous results.
+  if (client && search.before.resultsFile) finder.files.deleteFile(kResultsFile);
+  long long start = finder.clock.counter();
+  if (client)
+    search.client = finder.processes.startHidden(*client, "es " + finder.engineArguments, finder.files.programFolder());
+  if (!search.client) {
+    stopSearch(finder, "Everything Not Found");
+    return false;
+  }
+  search.started = start;
+  long long frequency = frequencyOf(finder);
+  search.nextProgress = start + kFirstProgressSeconds * frequency;
+  if (finder.settings.SearchTimeLimit > 0) search.deadline = start + finder.settings.SearchTimeLimit * frequency;
+  finder.window.startSearchTicks();
+  return true;
+}
+
 }  // namespace
 
 std::string searchFailureMessage(const ProcessOutcome& outcome) {
-  if (!outcome.started || outcome.exitCode == 9009) return "Everything Not Found";
+  if (!outcome.started) return "Everything Not Found";
   if (outcome.exitCode == 8) return "Everything Not Running";
   if (outcome.exitCode != 0) return "Search Failed";
   return "";
 }
 
+bool hasHeaderLine(std::string_view text) {
+  if (common::startsWith(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
+  return text.find_first_not_of(" \t\r\n") != std::string_view::npos;
+}
+
 void setStatusText(Finder& finder, const std::string& text) { finder.window.setStatusText("   " + text); }
 
-void runSearch(Finder& finder) {
+void runSearch(Finder& finder, int searchType) {
   Settings& s = finder.settings;
+  // A second search while one runs would have two clients write one file.
+  if (searchInProgress(finder)) {
+    speak(finder, kSearchInProgress);
+    return;
+  }
+  int shownMode = s.SearchType;
+  s.SearchType = searchType;
   layoutWindow(finder);
   if (finder.files.fileExists("filelist.txt")) finder.files.deleteFile("filelist.txt");
 
@@ -79,39 +152,58 @@ void runSearch(Finder& finder) {
     return;
   }
 
-  BeforeSearch before;
+  // From here on the search is in progress, before its client runs: a voice that
+  // lets messages through while it says the announcement lets no second search
+  // start, and Esc or closing the window then ends this one.
+  auto search = std::make_unique<RunningSearch>();
+  ScreenBeforeSearch& before = search->before;
+  before.searchType = shownMode;
   before.lastSearchType = s.LastSearchType;
   before.engineArguments = finder.engineArguments;
   before.selectedRow = finder.list.selectedRow();
   before.results = std::move(finder.results);
+  before.resultsFile = finder.files.readFile(kResultsFile);
+  const RunningSearch* mine = search.get();
+  finder.search = std::move(search);
   s.LastSearchType = s.SearchType;
 
   showLoading(finder);
   speakAndWait(finder, searchAnnouncement(s.SearchType) + s.SearchTerm);
+  if (finder.search.get() != mine) return;  // cancelled while it was announced
   std::string exclusions = s.SearchType == kModeCustom ? std::string() : buildExclusionText(finder);
-  finder.engineArguments =
-      engineArgumentsFor(s.SearchType, exclusions, s.SortType, s.MaxResults, s.SearchTerm, finder.categoryLists);
+  finder.engineArguments = engineArgumentsFor(s.SearchType, exclusions, s.SortType, s.MaxResults, s.SearchTerm,
+                                              finder.categoryLists, engineInstanceFor(finder));
+  if (startClient(finder)) onSearchTick(finder);  // a client may be done before the first tick
+}
 
-  before.resultsFile = finder.files.readFile(kResultsFile);
-  long long start = finder.clock.counter();
-  // Delayed expansion off whatever the system's setting, so that no !name! is read.
-  ProcessOutcome outcome = finder.processes.runHidden("CMD /V:OFF /C es " + finder.engineArguments);
-  long long ran = finder.clock.counter();
-  std::string failure = searchFailureMessage(outcome);
-  if (!failure.empty()) {
-    restore(finder, before, failure);
+void runSearch(Finder& finder) { runSearch(finder, finder.settings.SearchType); }
+
+void onSearchTick(Finder& finder) {
+  if (!finder.search || !finder.search->client) return;
+  RunningSearch& search = *finder.search;
+  if (std::optional<unsigned long> code = search.client->exitCode()) {
+    finishSearch(finder, *code);
     return;
   }
+  long long now = finder.clock.counter();
+  if (search.deadline != 0 && now >= search.deadline) {
+    stopSearch(finder, "Search Timed Out");
+    return;
+  }
+  if (now >= search.nextProgress) {
+    speak(finder, "Still Searching");
+    // After a stall (a computer woken from sleep) one reminder, not a burst.
+    long long every = kProgressEverySeconds * frequencyOf(finder);
+    search.nextProgress += ((now - search.nextProgress) / every + 1) * every;
+  }
+}
 
-  finder.clipboard.setText(finder.engineArguments);
-  loadResultsFile(finder);
-  long long shown = finder.clock.counter();
-  double frequency = static_cast<double>(finder.counterFrequency > 0 ? finder.counterFrequency : 1);
-  finder.window.setTitle(std::string("Findaro ") + kVersion + "    " + formatTenths((ran - start) / frequency) +
-                         " sec : " + formatTenths((shown - start) / frequency) + " sec  " + " ... " +
-                         finder.engineArguments);
-  speak(finder, completionText(finder));
-  setStatusText(finder, statusText(finder, 1));
+void cancelSearch(Finder& finder) {
+  if (finder.search) stopSearch(finder, "Search Cancelled");
+}
+
+void endSearchBeforeClosing(Finder& finder) {
+  if (finder.search) stopSearch(finder, "");
 }
 
 }  // namespace findaro

@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide state of one run of the finder, with the seams it acts through.
 // Every operation of the program is a free function taking it.
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "findaro/controls/tooltip_window.h"
 #include "findaro/controls/window.h"
 #include "findaro/records/result_records.h"
+#include "findaro/state/running_search.h"
 #include "findaro/state/settings.h"
 #include "findaro/system/clipboard.h"
 #include "findaro/system/clock.h"
@@ -61,6 +63,7 @@ struct Finder : FinderSeams {
   bool restartAfterUpdate = false;
   bool sortDescending = false;
   std::string engineArguments;   // the argument string of the most recent search
+  std::unique_ptr<RunningSearch> search;  // while the client of a search runs
   long long counterFrequency = 1;
   std::string previewFile;
   // The preview pane's colours as last used, and the size of the picture it holds.
@@ -84,5 +87,7 @@ struct Finder : FinderSeams {
   std::string lastKeyChar;
   std::string wordBuffer;
 };
+
+inline bool searchInProgress(const Finder& finder) { return finder.search != nullptr; }
 
 }  // namespace findaro

@@ -51,11 +51,20 @@ struct Settings {
   int WideToolbar = 1;
   int DisableSpeech = 0;
   int LastSearchType = 1;
+  // Added after the first 45 keys: the longest a search may run, in seconds (0 for
+  // no limit), and the search engine's instance named outright (empty: found).
+  int SearchTimeLimit = 60;
+  std::string EngineInstance;  // at most 99 characters
 };
 
 // Capacities of the text fields, in characters, without the terminator.
 constexpr size_t kSearchTermCapacity = 99;
 constexpr size_t kFontNameCapacity = 99;
 constexpr size_t kIgnoreListCapacity = 259;
+constexpr size_t kEngineInstanceCapacity = 99;
+
+// SearchTimeLimit: the default, and the longest a user may set.
+constexpr int kDefaultSearchTimeLimit = 60;
+constexpr int kLongestSearchTimeLimit = 3600;
 
 }  // namespace findaro

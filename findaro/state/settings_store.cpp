@@ -78,6 +78,10 @@ const NumberKey kNumberKeys[] = {
     {"LastSearchType", "1", &Settings::LastSearchType},
 };
 
+// Keys added after the first 45 go after them, so that those keep their places.
+const NumberKey kSearchTimeLimitKey = {"SearchTimeLimit", "60", &Settings::SearchTimeLimit};
+const TextKey kEngineInstanceKey = {"EngineInstance", "", &Settings::EngineInstance, kEngineInstanceCapacity};
+
 std::string trimProfileBlanks(std::string_view text) {
   size_t begin = text.find_first_not_of(" \t");
   if (begin == std::string_view::npos) return {};
@@ -118,6 +122,10 @@ void readNumberKeys(Settings& settings, const ProfileText& file) {
   for (const TextKey& key : kTextKeys)
     settings.*key.field = common::truncateUtf16Units(readText(file, key.name, key.defaultText), key.capacity);
   for (const NumberKey& key : kNumberKeys) settings.*key.field = readInt(file, key);
+  settings.SearchTimeLimit =
+      searchTimeLimitFrom(readText(file, kSearchTimeLimitKey.name, kSearchTimeLimitKey.defaultText));
+  settings.EngineInstance = common::truncateUtf16Units(
+      readText(file, kEngineInstanceKey.name, kEngineInstanceKey.defaultText), kEngineInstanceKey.capacity);
 }
 
 void saveSettings(Finder& finder) {
@@ -231,6 +239,8 @@ const std::vector<std::string>& savedKeyOrder() {
     for (const NumberKey& k : kPlacementKeys) keys.push_back(k.name);
     for (const TextKey& k : kTextKeys) keys.push_back(k.name);
     for (const NumberKey& k : kNumberKeys) keys.push_back(k.name);
+    keys.push_back(kSearchTimeLimitKey.name);
+    keys.push_back(kEngineInstanceKey.name);
     return keys;
   }();
   return order;
@@ -252,7 +262,18 @@ std::string settingsFileText(const Settings& settings) {
   for (const NumberKey& k : kPlacementKeys) line(k.name, common::formatNumber(settings.*k.field));
   for (const TextKey& k : kTextKeys) line(k.name, profileValueText(settings.*k.field));
   for (const NumberKey& k : kNumberKeys) line(k.name, common::formatNumber(settings.*k.field));
+  line(kSearchTimeLimitKey.name, common::formatNumber(settings.SearchTimeLimit));
+  line(kEngineInstanceKey.name, profileValueText(settings.EngineInstance));
   return text;
+}
+
+int searchTimeLimitFrom(std::string_view text) {
+  std::string value = trimProfileBlanks(text);
+  size_t digit = !value.empty() && value.front() == '+' ? 1 : 0;
+  // Text that is no number is no limit the user chose: it is not taken as 0.
+  if (digit >= value.size() || value[digit] < '0' || value[digit] > '9') return kDefaultSearchTimeLimit;
+  int seconds = common::readNumber(value);
+  return seconds >= 0 && seconds <= kLongestSearchTimeLimit ? seconds : kDefaultSearchTimeLimit;
 }
 
 void loadOrSaveSettings(Finder& finder, const std::string& mode) {

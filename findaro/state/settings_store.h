@@ -37,7 +37,8 @@ std::string decodeSettingsBytes(std::string_view bytes,
                                 const std::function<std::string(const std::string&)>& ansiToUtf8);
 
 // Every key of the record, in the order of the saved file (Left, Top, Width,
-// Height, SearchTerm ...). 45 names.
+// Height, SearchTerm ... LastSearchType, then SearchTimeLimit and EngineInstance).
+// 47 names.
 const std::vector<std::string>& savedKeyOrder();
 
 // Reads every key into the record (missing keys give their defaults).
@@ -47,6 +48,10 @@ void readSettings(Settings& settings, const ProfileText& file);
 // A text value that begins or ends with a blank or a quote is written in double
 // quotes, so that it reads back exactly.
 std::string settingsFileText(const Settings& settings);
+
+// SearchTimeLimit as written in the file: whole seconds from 0 (no limit) to 3600;
+// anything else, a word or a value out of that range, is the default 60.
+int searchTimeLimitFrom(std::string_view text);
 
 // Mode "get" reads the file and applies the saved size and position to the main
 // window; "save" captures the window placement and writes the whole record. Any

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <cstdlib>
 #include <cwctype>
@@ -200,6 +201,23 @@ std::vector<HWND> windowsOf(DWORD processId) {
   WindowSearch search{processId, {}};
   EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+int processesNamed(const std::wstring& fileName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  int count = 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    count += _wcsicmp(entry.szExeFile, fileName.c_str()) == 0;
+  CloseHandle(snapshot);
+  return count;
+}
+
+bool answersWithin(HWND window, std::chrono::milliseconds limit) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(limit.count()), &result) != 0;
 }
 
 HWND findWindow(DWORD processId, const std::wstring& titlePrefix) {

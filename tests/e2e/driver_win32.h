@@ -57,6 +57,12 @@ Process launch(const std::wstring& program, const std::wstring& arguments, const
 
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
 
+// How many running processes have this file name ("es.exe"), whoever started them.
+int processesNamed(const std::wstring& fileName);
+// Whether the window's thread takes a message and answers it within the limit,
+// as it must to be any use to the user.
+bool answersWithin(HWND window, std::chrono::milliseconds limit);
+
 // The first visible top-level window of the process whose title starts with the prefix.
 HWND findWindow(DWORD processId, const std::wstring& titlePrefix);
 HWND waitForWindow(DWORD processId, const std::wstring& titlePrefix, std::chrono::milliseconds limit);

@@ -1,7 +1,7 @@
-// What the finder takes from outside, under the real command interpreter and the
-// stand-in client: search terms and exclusion lines full of the interpreter's
-// own characters, a settings file as an editor may save it, a results file with
-// another client's line ends and folder sizes.
+// What the finder takes from outside, with the stand-in client: search terms and
+// exclusion lines full of the command interpreter's characters and of quotes, a
+// settings file as an editor may save it, a results file with another client's
+// line ends and folder sizes.
 #include <gtest/gtest.h>
 
 #include "e2e/finder_session_win32.h"
@@ -25,12 +25,12 @@ TEST(FinderOutsideInput, TheClientReceivesTermsAndExclusionsAsTheyStand) {
   CreateDirectoryW(tree.c_str(), nullptr);
   writeFile(tree + L"\\texas.txt", "x");
   // Line ends of every kind; an ampersand, angle brackets, a caret before a bar,
-  // percents and exclamation marks that the interpreter would read. Wine's
-  // interpreter reads carets before variables (Windows' reads variables first),
-  // so a defined one such as %PATH% is expanded there whatever the escaping; the
-  // unit tests hold that case to the Windows rules.
+  // percents and exclamation marks, which reach the client as they stand now
+  // that no interpreter reads them; and a quoted folder whose final backslash
+  // stood before its closing quote, which once swallowed every option after it.
   writeFile(folder.file(L"exclusion.txt"),
-            "c:\\R&D\\\r\nc:\\x<y>\\\nc:\\p^|q\\\rc:\\100%\\\r\n%nosuchname%\r\nc:\\!path!\\");
+            "c:\\R&D\\\r\nc:\\x<y>\\\nc:\\p^|q\\\rc:\\100%\\\r\n%nosuchname%\r\nc:\\!path!\\\r\n"
+            "\"c:\\program files\\\"");
   // Words the stand-in reads as: "texas", not "path!", not "big", not "(c)", not
   // "50%", "a" or "b"; so texas.txt matches.
   writeFile(folder.file(L"findaro.ini"), "[All]\r\nSearchTerm=texas !path! !\"big\" !(c) !50% a|b\r\n");
@@ -41,9 +41,10 @@ TEST(FinderOutsideInput, TheClientReceivesTermsAndExclusionsAsTheyStand) {
   pressKey(VK_RETURN);
   ASSERT_TRUE(finder.waitToSay("Search is complete : 1 Match : texas.txt"));
   std::vector<std::string> runs = clientRuns(folder);
-  ASSERT_EQ(runs.size(), 1u);  // one command: nothing in the texts started another
+  ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0],
             "es  !c:\\R&D\\ !c:\\x<y>\\ !c:\\p^|q\\ !c:\\100%\\ !%nosuchname% !c:\\!path!\\"
+            " !\"c:\\program files\\\\\""
             " -size -size-format 2 -dm /a-d  -sort dm  -n 100 -export-csv results.txt"
             " texas !path! !\"big\" !(c) !50% a|b");
   EXPECT_EQ(listCellText(finder.control(501), 1, 1), L"texas.txt");

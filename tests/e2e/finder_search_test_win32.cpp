@@ -1,10 +1,32 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "e2e/finder_session_win32.h"
 
 using namespace e2e;
 
 namespace {
+
+const std::string kPreviousResults = "Size,Date Modified,Filename\r\n5,01/02/2024 03:04,\"C:\\Old\\Kept.txt\"\r\n";
+
+// A hidden window of the given class, as the search engine keeps one.
+class EngineWindow {
+ public:
+  explicit EngineWindow(const wchar_t* className) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = className;
+    RegisterClassW(&wc);
+    window_ = CreateWindowExW(0, className, L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+  }
+  ~EngineWindow() { DestroyWindow(window_); }
+  HWND handle() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
 
 const char* kArguments =
     " !c:\\windows\\ !c:\\$recycle.bin\\  -size -size-format 2 -dm /a-d  -sort dm  -n 100 "
@@ -91,5 +113,77 @@ TEST(FinderSearch, WithoutTheClientThePreviousResultsStayAndTheUserHearsWhy) {
   EXPECT_EQ(readFile(folder.file(L"results.txt")), previous);
   EXPECT_EQ(listCellText(finder.control(501), 1, 1), L"kept.txt");
   EXPECT_EQ(finder.title(), titleBefore);
+  ASSERT_TRUE(finder.close());
+}
+
+// A client as slow as the real one while the engine loads its database after the
+// computer starts: the window keeps answering, the user hears that the search
+// goes on, and the time limit, Esc or closing the window end the client with
+// everything as it was.
+TEST(FinderSearch, ASlowClientNeverFreezesTheWindowAndTheLimitEscOrClosingEndIt) {
+  ScratchFolder folder;
+  std::wstring tree = makeTree(folder);
+  writeFile(folder.file(L"results.txt"), kPreviousResults);
+  writeFile(folder.file(L"findaro.ini"), "[All]\r\nSearchTimeLimit=5\r\n");
+  FinderSession finder(folder);
+  finder.environment[L"ES_STANDIN_ROOTS"] = tree;
+  finder.environment[L"ES_STANDIN_DELAY_MS"] = L"120000";
+  ASSERT_TRUE(finder.startReadyForKeys());
+  std::wstring titleBefore = finder.title();
+  auto everythingAsBefore = [&] {
+    EXPECT_EQ(processesNamed(L"es.exe"), 0);
+    EXPECT_EQ(readFile(folder.file(L"results.txt")), kPreviousResults);
+    EXPECT_EQ(listCellText(finder.control(501), 1, 1), L"kept.txt");
+    EXPECT_EQ(finder.title(), titleBefore);
+    EXPECT_FALSE(finder.saidSomething("Search is complete"));
+  };
+
+  pressKey(VK_RETURN);
+  ASSERT_TRUE(finder.waitToSay("Searching for files matching texas"));
+  EXPECT_TRUE(answersWithin(finder.window(), 1s));
+  EXPECT_EQ(processesNamed(L"es.exe"), 1);
+  ASSERT_TRUE(finder.waitToSay("Still Searching", 10s));
+  EXPECT_TRUE(answersWithin(finder.window(), 1s));
+  EXPECT_EQ(finder.timesSaid("Search in Progress"), 0);
+  pressKey(VK_TAB);  // a key with no shortcut is held back
+  EXPECT_TRUE(finder.waitToSay("Search in Progress", 5s));
+  ASSERT_TRUE(finder.waitToSay("Search Timed Out", 10s));
+  everythingAsBefore();
+
+  pressKey(VK_RETURN);
+  ASSERT_TRUE(waitUntil([&] { return finder.timesSaid("Searching for files matching texas") == 2; }, 10s));
+  pressKey(VK_ESCAPE);
+  EXPECT_TRUE(finder.waitToSay("Search Cancelled", 1s));
+  ASSERT_TRUE(finder.waitToSay("Search Cancelled", 10s));
+  everythingAsBefore();
+
+  SendMessageW(finder.control(500), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"dallas"));
+  pressKey(VK_RETURN);
+  ASSERT_TRUE(finder.waitToSay("Searching for files matching dallas"));
+  ASSERT_TRUE(finder.close());
+  EXPECT_EQ(processesNamed(L"es.exe"), 0);
+  EXPECT_EQ(readFile(folder.file(L"results.txt")), kPreviousResults);
+  EXPECT_EQ(finder.savedSetting("SearchTerm"), "dallas");
+  EXPECT_EQ(finder.savedSetting("SearchTimeLimit"), " 5");
+  EXPECT_EQ(finder.audioLog().back(), "Speak 2 Exiting Findaro");
+}
+
+TEST(FinderSearch, AClientThatWritesNothingFailsAndTheEnginesNewerInstanceIsAskedByName) {
+  ScratchFolder folder;
+  writeFile(folder.file(L"results.txt"), kPreviousResults);
+  EngineWindow engine(L"EVERYTHING_TASKBAR_NOTIFICATION_(1.5a)");
+  ASSERT_NE(engine.handle(), nullptr);
+  FinderSession finder(folder);
+  finder.environment[L"ES_STANDIN_WRITE_NOTHING"] = L"1";
+  finder.environment[L"ES_STANDIN_RECORD"] = folder.file(L"client.txt");
+  ASSERT_TRUE(finder.startReadyForKeys());
+  pressKey(VK_RETURN);
+  ASSERT_TRUE(finder.waitToSay("Search Failed")) << testing::PrintToString(finder.audioLog());
+  EXPECT_FALSE(finder.saidSomething("Search is complete"));
+  EXPECT_EQ(readFile(folder.file(L"results.txt")), kPreviousResults);
+  EXPECT_EQ(listCellText(finder.control(501), 1, 1), L"kept.txt");
+  std::vector<std::string> runs = readLines(folder.file(L"client.txt"));
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].rfind("es  -instance 1.5a !c:\\windows\\ ", 0), 0u) << runs[0];
   ASSERT_TRUE(finder.close());
 }

@@ -16,7 +16,7 @@ const std::vector<std::string> kSavedKeys = {
     "vRate", "SlowRate", "FastRate", "UseIgnoreList", "UseMagnora", "FocusOnRE", "UseHover", "UseKB",
     "PrintFont", "MaxPrintLines", "SearchType", "ShowPreview", "LastRow", "TopRow", "SpeakShortcuts",
     "IncludeShortcutKey", "SpeakMinimalKey", "PreviewResize", "ImageBG", "WideToolbar", "DisableSpeech",
-    "LastSearchType"};
+    "LastSearchType", "SearchTimeLimit", "EngineInstance"};
 
 std::vector<std::string> iniLines(const std::string& text) {
   std::vector<std::string> lines = common::split(text, "\r\n");
@@ -77,7 +77,7 @@ TEST(FinderStartup, FirstStartShowsTheDefaultsAndExitWritesEverySetting) {
   ASSERT_TRUE(finder.close());
 
   std::vector<std::string> lines = iniLines(finder.settingsFile());
-  ASSERT_EQ(lines.size(), 46u);
+  ASSERT_EQ(lines.size(), 48u);
   EXPECT_EQ(lines[0], "[All]");
   for (size_t i = 0; i < kSavedKeys.size(); ++i) EXPECT_EQ(lines[i + 1].substr(0, lines[i + 1].find('=')), kSavedKeys[i]);
   EXPECT_EQ(valueOf(lines, "Width"), " 1600");
@@ -87,6 +87,7 @@ TEST(FinderStartup, FirstStartShowsTheDefaultsAndExitWritesEverySetting) {
   EXPECT_EQ(valueOf(lines, "FastRate"), " 3");
   EXPECT_EQ(valueOf(lines, "SearchTerm"), "texas");
   EXPECT_EQ(valueOf(lines, "FG"), " 65535");
+  EXPECT_EQ(valueOf(lines, "SearchTimeLimit"), " 60");
 
   std::vector<std::string> said = finder.audioLog();
   ASSERT_FALSE(said.empty());
@@ -110,7 +111,7 @@ TEST(FinderStartup, AHandEditedFileIsHonouredAndRewrittenAtExit) {
 
   std::string text = finder.settingsFile();
   std::vector<std::string> lines = iniLines(text);
-  ASSERT_EQ(lines.size(), 46u);
+  ASSERT_EQ(lines.size(), 48u);
   EXPECT_EQ(text.find("Extra"), std::string::npos);
   EXPECT_EQ(text.find("Mystery"), std::string::npos);
   EXPECT_EQ(valueOf(lines, "FastRate"), " 3");

@@ -228,6 +228,13 @@ def regressions() -> None:
     search("variable_in_term", 3, b"%PATH% !path!")
     search("bar_inside_quotes", 1, b"\"a|b\"")
     search("percent_before_operator", 4, b"%&x %|y %\"z%^")
+    # The quoting for the client's own argument parsing: a quoted folder whose
+    # final backslash stood before the closing quote swallowed every option after
+    # it; runs of quotes; and an instance name with a blank, a quote and a final
+    # backslash (option bit 0x40 names the instance after the term).
+    search("backslash_quote_ends_exclusion", 1, b"texas", b"\"c:\\program files\\\"\r\nc:\\temp\\")
+    search("quote_runs_in_term", 4, b'a""b """c d""" e\\"" \\\\"f g')
+    write("search_command", "instance_with_blank_and_quote", bytes([0x40]) + short(b'my "inst\\'), "regressions")
     write("settings_file", "quoted_term", b"[All]\r\nSearchTerm=\"\"annual report\"\"\r\n", "regressions")
     write("settings_file", "font_cut_after_blank",
           b"[All]\r\nFontName=\"" + b"f" * 98 + b" and more\"\r\n", "regressions")

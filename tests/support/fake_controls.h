@@ -57,6 +57,14 @@ class FakeWindow : public findaro::Window {
   }
   void postStartupStep() override { log_.log("post startup step"); }
   findaro::Focus focus() override { return focused; }
+  void startSearchTicks() override {
+    log_.log("start ticks");
+    ticking = true;
+  }
+  void stopSearchTicks() override {
+    log_.log("stop ticks");
+    ticking = false;
+  }
   void setLargeFont(const std::string& face, int points) override {
     log_.log("large font " + face + " " + std::to_string(points));
   }
@@ -79,6 +87,7 @@ class FakeWindow : public findaro::Window {
   findaro::Size client{1600, 760};
   std::string titleText;
   findaro::Focus focused = findaro::Focus::Other;
+  bool ticking = false;
   std::map<int, bool> visible;
   std::map<int, findaro::Placement> placements;
   int statusHeight = 30;

@@ -9,6 +9,14 @@
 namespace testing_support {
 
 struct FakeFinder {
+  // The counter as the window reads it at start-up, and a client that finds nothing.
+  FakeFinder() {
+    finder.counterFrequency = clock.counterFrequency();
+    processes.onRun = [this] { files.files["results.txt"] = "Size,Date Modified,Filename\r\n"; };
+  }
+  FakeFinder(const FakeFinder&) = delete;
+  FakeFinder& operator=(const FakeFinder&) = delete;
+
   CallLog calls;
   FakeWindow window{calls};
   FakeSearchBox searchBox{calls, window};

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,12 +61,46 @@ class FakeFiles : public findaro::Files {
   std::string failMoveFrom;  // a move from this path fails
 };
 
+// A client the fake started: it ends by itself when the test says so, or when the
+// finder ends it.
+struct FakeClientState {
+  std::optional<unsigned long> exitCode;
+  bool endedByFinder = false;
+  bool dropped = false;  // the finder let go of it (a job would end it then)
+  bool running() const { return !exitCode && !endedByFinder && !dropped; }
+};
+
+class FakeRunningProgram : public findaro::RunningProgram {
+ public:
+  explicit FakeRunningProgram(std::shared_ptr<FakeClientState> state) : state_(std::move(state)) {}
+  ~FakeRunningProgram() override { state_->dropped = true; }
+  std::optional<unsigned long> exitCode() override {
+    if (state_->endedByFinder) return std::nullopt;
+    return state_->exitCode;
+  }
+  void end() override { state_->endedByFinder = true; }
+
+ private:
+  std::shared_ptr<FakeClientState> state_;
+};
+
 class FakeProcesses : public findaro::Processes {
  public:
-  findaro::ProcessOutcome runHidden(const std::string& commandLine) override {
+  std::unique_ptr<findaro::RunningProgram> startHidden(const std::string& program, const std::string& commandLine,
+                                                       const std::string& folder) override {
     commandLines.push_back(commandLine);
+    programs.push_back(program);
+    folders.push_back(folder);
+    if (!outcome.started) return nullptr;
+    client = std::make_shared<FakeClientState>();
+    if (!keepsRunning) finishClient();
+    return std::make_unique<FakeRunningProgram>(client);
+  }
+  // The client started last ends by itself: it does what onRun says and exits
+  // with the outcome's code.
+  void finishClient() {
     if (onRun) onRun();
-    return outcome;
+    client->exitCode = outcome.exitCode;
   }
   bool startProgram(const std::string& path, const std::string& arguments) override {
     started.push_back(path + " " + arguments);
@@ -82,15 +117,28 @@ class FakeProcesses : public findaro::Processes {
     if (it == onPath.end()) return std::nullopt;
     return it->second;
   }
+  std::vector<std::string> windowClassesStartingWith(const std::string& prefix) override {
+    ++windowLookups;
+    std::vector<std::string> found;
+    for (const std::string& name : windowClasses)
+      if (common::startsWith(common::asciiLower(name), common::asciiLower(prefix))) found.push_back(name);
+    return found;
+  }
 
-  std::vector<std::string> commandLines;
-  findaro::ProcessOutcome outcome{true, 0};
-  std::function<void()> onRun;  // what the program run does, such as writing its file
+  std::vector<std::string> commandLines;  // of the hidden programs, in order
+  std::vector<std::string> programs;
+  std::vector<std::string> folders;
+  findaro::ProcessOutcome outcome{true, 0};  // not started: startHidden gives nothing
+  std::function<void()> onRun;               // what the client does, such as writing its file
+  bool keepsRunning = false;                 // the client runs until finishClient or the finder ends it
+  std::shared_ptr<FakeClientState> client;   // the client started last
   std::vector<std::string> started;
   bool startSucceeds = true;
   std::vector<std::string> opened;
   std::map<std::string, std::string> associations;  // extension -> friendly name
-  std::map<std::string, std::string> onPath;        // program -> full path
+  std::map<std::string, std::string> onPath{{"es.exe", "C:\\prog\\es.exe"}};  // program -> full path
+  std::vector<std::string> windowClasses;            // of the windows open on the system
+  int windowLookups = 0;
 };
 
 class FakeClipboard : public findaro::Clipboard {

@@ -1,5 +1,5 @@
 // The stand-in for the search engine's command-line client: the finder runs it
-// through the command interpreter and reads back the CSV file it writes.
+// and reads back the CSV file it writes.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/files_win32.h"
+#include "common/number_format.h"
 #include "common/handles_win32.h"
 #include "common/wide_win32.h"
 #include "tools/es/folder_source_win32.h"
@@ -66,7 +67,7 @@ bool writeToStandard(DWORD which, const std::string& bytes) {
 
 // For tests: when ES_STANDIN_RECORD names a file, the command line this run was
 // started with is appended to it as one UTF-8 line, exactly as it arrived, so
-// that a test can see what the command interpreter handed on.
+// that a test can see what the finder handed on.
 void recordCommandLine() {
   std::wstring path = common::environmentVariable(L"ES_STANDIN_RECORD");
   if (path.empty()) return;
@@ -81,8 +82,21 @@ void recordCommandLine() {
   WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
+// For tests, the ways of a real client that is slow or broken: ES_STANDIN_DELAY_MS
+// waits that many milliseconds before the search (as the client does while the
+// engine loads its database), and ES_STANDIN_WRITE_NOTHING=1 ends with 0 having
+// written nothing.
+void behaveAsTestsAsk() {
+  int delay = common::readNumber(common::fromWide(common::environmentVariable(L"ES_STANDIN_DELAY_MS")));
+  if (delay > 0) Sleep(static_cast<DWORD>(delay));
+}
+
+bool writesNothing() { return common::environmentVariable(L"ES_STANDIN_WRITE_NOTHING") == L"1"; }
+
 int run() {
   recordCommandLine();
+  behaveAsTestsAsk();
+  if (writesNothing()) return 0;
 #ifndef _WIN64
   // The engine indexes the disk as it is; a 32-bit process on 64-bit Windows
   // would otherwise be shown SysWOW64 in place of System32. On 32-bit Windows

@@ -88,6 +88,8 @@ bool readOption(const std::vector<std::string>& args, size_t& i, Query& query) {
     }
   } else if (name == "export-csv") {
     if (const std::string* v = value()) query.exportFile = *v;
+  } else if (name == "instance") {
+    if (const std::string* v = value()) query.instance = *v;
   } else if (name.size() > 1 && name[0] == 'a') {
     return applyAttributes(name.substr(1), query);
   } else {

@@ -36,6 +36,8 @@ struct Query {
   // Relative names are taken from the current folder; without one the lines
   // go to standard output.
   std::optional<std::string> exportFile;
+  // The engine's instance asked for; there is only one folder tree to search.
+  std::optional<std::string> instance;
 };
 
 // `args` are the words after the program name, already split by the Windows

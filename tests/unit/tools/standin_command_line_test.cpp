@@ -37,6 +37,12 @@ TEST(StandinCommandLine, ReadsTheFindersFilesSearch) {
   EXPECT_EQ(q.exportFile, std::optional<std::string>("results.txt"));
 }
 
+TEST(StandinCommandLine, TheEnginesInstanceIsAnOptionNotAWord) {
+  Query q = parseCommandLine(words(" -instance 1.5a  !c:\\windows\\ -export-csv results.txt texas"));
+  EXPECT_EQ(q.instance, std::optional<std::string>("1.5a"));
+  EXPECT_EQ(q.words, (std::vector<std::string>{"!c:\\windows\\", "texas"}));
+}
+
 TEST(StandinCommandLine, ReadsTheOtherSearchTypes) {
   Query folders = parseCommandLine(words(" -size -size-format 2 -dm /ad  -sort name  -export-csv results.txt a b"));
   EXPECT_EQ(folders.requiredAttributes, kAttributeDirectory);

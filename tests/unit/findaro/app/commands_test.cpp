@@ -14,6 +14,7 @@
 #include "findaro/lists/actions_list.h"
 #include "findaro/lists/settings_list.h"
 #include "findaro/speech/shortcuts.h"
+#include "findaro/state/finder.h"
 #include "findaro/view/toolbar_layout.h"
 #include "support/finder_fixture.h"
 
@@ -263,6 +264,51 @@ TEST_F(CommandsTest, ACommandInNoTableDoesNothing) {
   EXPECT_TRUE(voice.spoken.empty());
   EXPECT_EQ(beeps(), 0);
   EXPECT_TRUE(calls.calls.empty());
+}
+
+TEST_F(CommandsTest, DuringASearchOnlyEscExitAndTheVoiceControlsRun) {
+  processes.keepsRunning = true;
+  searchBox.content = "texas";
+  handleCommand(finder, 505, 1);
+  ASSERT_TRUE(searchInProgress(finder));
+  voice.spoken.clear();
+  // Every other command, from a key, a toolbar button or a menu row, says why it does nothing.
+  for (int command : {1, 505, 506, 513, 514, 515, 546, 533, 510, 511, 535, 553, 557}) {
+    voice.spoken.clear();
+    handleCommand(finder, command, 1);
+    EXPECT_EQ(spokenTexts(), (std::vector<std::string>{"Search in Progress"})) << command;
+  }
+  // The search box reports its changes through the same message: no command, no word.
+  voice.spoken.clear();
+  handleCommand(finder, 500, 0x300);
+  EXPECT_TRUE(voice.spoken.empty());
+  EXPECT_EQ(processes.commandLines.size(), 1u);
+  EXPECT_EQ(finder.settings.SearchType, 1);
+  EXPECT_EQ(finder.settings.SortType, 1);
+  EXPECT_EQ(std::string(finder.results.at(1).Name), "Loading ...");
+  // The voice's own controls still work.
+  handleCommand(finder, 569, 1);
+  EXPECT_EQ(voice.lastText(), "Louder");
+  handleCommand(finder, 554, 0);
+  EXPECT_EQ(voice.lastText(), "Fast speech is on!");
+  handleCommand(finder, 571, 0);
+  EXPECT_EQ(finder.settings.DisableSpeech, 1);
+  handleCommand(finder, 571, 0);
+  EXPECT_TRUE(searchInProgress(finder));
+  // Esc cancels, even while the voice speaks, and leaves the program running.
+  voice.speaking = true;
+  handleCommand(finder, 539, 1);
+  EXPECT_FALSE(searchInProgress(finder));
+  EXPECT_TRUE(processes.client->endedByFinder);
+  EXPECT_EQ(voice.lastText(), "Search Cancelled");
+  EXPECT_FALSE(window.closed);
+}
+
+TEST_F(CommandsTest, TheToolbarsExitDuringASearchClosesTheWindow) {
+  processes.keepsRunning = true;
+  handleCommand(finder, 505, 0);
+  handleCommand(finder, 517, 0);
+  EXPECT_TRUE(window.closed);
 }
 
 TEST(ShortcutKeys, SixtyFourKeysEachOnceEachWithItsOwnCommand) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "findaro/search/search_run.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;
@@ -147,6 +148,27 @@ TEST_F(MainWindowTest, DestroyKeepsTheListPositionSavesAndSaysGoodbyeLast) {
   const std::string& saved = files.files.at("C:\\prog\\findaro.ini");
   EXPECT_NE(saved.find("LastRow= 15\r\nTopRow= 12\r\n"), std::string::npos);
   ASSERT_FALSE(voice.spoken.empty());
+  EXPECT_EQ(voice.spoken.back(), (testing_support::Utterance{"Exiting Findaro", 2}));
+}
+
+TEST_F(MainWindowTest, ClosingDuringASearchEndsTheClientFirstAndSavesWhatStoodBefore) {
+  files.files["results.txt"] = "Size,Date Modified,Filename\r\n1,d,\"c:\\a\\kept.txt\"\r\n";
+  finder.settings.SearchType = 2;
+  finder.settings.LastSearchType = 2;
+  list.selected = 1;
+  processes.keepsRunning = true;
+  searchBox.content = "texas";
+  findaro::runSearch(finder, 1);
+  files.files["results.txt"] = "Size,Da";  // the client was writing
+  onWindowDestroyed(finder);
+  EXPECT_TRUE(processes.client->endedByFinder);
+  EXPECT_FALSE(searchInProgress(finder));
+  EXPECT_FALSE(window.ticking);
+  EXPECT_EQ(files.files.at("results.txt"), "Size,Date Modified,Filename\r\n1,d,\"c:\\a\\kept.txt\"\r\n");
+  const std::string& saved = files.files.at("C:\\prog\\findaro.ini");
+  EXPECT_NE(saved.find("\r\nSearchType= 2\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("\r\nLastSearchType= 2\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("\r\nLastRow= 1\r\n"), std::string::npos);
   EXPECT_EQ(voice.spoken.back(), (testing_support::Utterance{"Exiting Findaro", 2}));
 }
 

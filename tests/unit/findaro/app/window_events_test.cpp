@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "findaro/app/commands.h"
+#include "findaro/search/search_run.h"
 #include "findaro/speech/focus_narration.h"
 #include "support/finder_fixture.h"
 
@@ -118,4 +119,63 @@ TEST_F(WindowEventsTest, EnterSearchesForFilesFromTheSearchBox) {
   handleCommand(finder, 507, 0);
   EXPECT_EQ(finder.settings.SearchType, 3);
   EXPECT_EQ(processes.commandLines.size(), 2u);
+}
+
+TEST_F(WindowEventsTest, WhileASearchRunsTheMouseAndTheListKeysLeaveEverythingAlone) {
+  processes.keepsRunning = true;
+  searchBox.content = "apple";
+  handleCommand(finder, 505, 0);
+  ASSERT_TRUE(searchInProgress(finder));
+  int fontSize = finder.settings.FontSize;
+  std::vector<std::string> shown = {std::string(finder.results.at(1).Name)};
+  auto heldBack = [&](const char* what) {
+    EXPECT_EQ(voice.lastText(), "Search in Progress") << what;
+    voice.spoken.clear();
+  };
+  onMouseWheel(finder, 120);
+  heldBack("wheel");
+  onColumnClick(finder, 1);
+  heldBack("column click");
+  EXPECT_FALSE(onListKeyDown(finder, 'A'));
+  heldBack("letter in the list");
+  onListDoubleClick(finder);
+  heldBack("double click");
+  onHelpKey(finder);
+  heldBack("F1");
+  window.focused = Focus::SearchBox;
+  onContextMenu(finder);
+  heldBack("context menu");
+  EXPECT_EQ(finder.settings.FontSize, fontSize);
+  EXPECT_EQ(finder.settings.SearchType, 1);
+  EXPECT_EQ(std::string(finder.results.at(1).Name), "Loading ...");
+  EXPECT_TRUE(processes.opened.empty());
+  EXPECT_EQ(processes.commandLines.size(), 1u);
+}
+
+TEST_F(WindowEventsTest, WhileASearchRunsOnlyShortcutKeysAltF4AndModifiersGoOn) {
+  constexpr int kEscape = 0x1B, kF4 = 0x73, kF9 = 0x78, kShift = 0x10, kTab = 0x09, kReturn = 0x0D, kLeft = 0x25;
+  EXPECT_TRUE(keyGoesOn(finder, 'A', true, false));  // no search: every key goes on
+  processes.keepsRunning = true;
+  runSearch(finder, 1);
+  voice.spoken.clear();
+  for (int key : {kEscape, kF9, kShift}) EXPECT_TRUE(keyGoesOn(finder, key, true, false)) << key;
+  EXPECT_TRUE(keyGoesOn(finder, kF4, true, true));  // Alt+F4 closes the window
+  keyboard.control = true;
+  EXPECT_TRUE(keyGoesOn(finder, 'F', true, false));  // a shortcut: its command decides
+  EXPECT_TRUE(voice.spoken.empty());
+  keyboard.shift = true;
+  EXPECT_TRUE(keyGoesOn(finder, 'F', true, false));  // Ctrl+Shift+F is one too
+  keyboard.shift = false;
+  EXPECT_FALSE(keyGoesOn(finder, kF4, true, false));  // F4 alone is one, Ctrl+F4 none
+  keyboard.control = keyboard.shift = false;
+  for (int key : {int{'A'}, kTab, kReturn, kLeft, 0xE7 /* a typed character */}) {
+    voice.spoken.clear();
+    EXPECT_FALSE(keyGoesOn(finder, key, true, false)) << key;
+    EXPECT_EQ(voice.lastText(), "Search in Progress") << key;
+    // Its release is held back too, without a word.
+    voice.spoken.clear();
+    EXPECT_FALSE(keyGoesOn(finder, key, false, false)) << key;
+    EXPECT_TRUE(voice.spoken.empty()) << key;
+  }
+  EXPECT_FALSE(keyGoesOn(finder, 'F', true, true));  // Alt+F is no shortcut
 }

@@ -1,83 +1,73 @@
-// What reaches the command interpreter: whatever the user typed or exclusion.txt
-// holds, the interpreter sees one command, no variable and no line break, and
-// hands the client the text unchanged.
+// What reaches the search client: no interpreter, and whatever the user typed or
+// exclusion.txt holds, the client's own argument parsing gives back each piece as
+// the words it means.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "findaro/search/search_arguments.h"
 #include "findaro/search/search_run.h"
-#include "support/command_interpreter_model.h"
+#include "support/argv_model.h"
 #include "support/finder_fixture.h"
 
 using namespace findaro;
+using testing_support::commandLineToArgv;
 using testing_support::FinderTest;
-using testing_support::interpretCommandLine;
+using testing_support::queryWords;
+using Words = std::vector<std::string>;
 
 namespace {
 
-const std::string kInterpreter = "CMD /V:OFF /C ";
-
-// The text the client is started with, as the modelled interpreter gives it;
-// fails the test when the line does anything but start the client.
-std::string clientReceives(const std::string& commandLine) {
-  size_t after = commandLine.find("/C ");
-  EXPECT_NE(after, std::string::npos) << commandLine;
-  if (after == std::string::npos) return {};
-  // Without /V:OFF the system's own setting may have delayed expansion on.
-  bool delayed = commandLine.substr(0, after).find("/V:OFF") == std::string::npos;
-  testing_support::InterpretedLine line =
-      interpretCommandLine(commandLine.substr(after + 3), testing_support::everyNameDefined(), delayed);
-  EXPECT_EQ(line.commands.size(), 1u) << commandLine;
-  EXPECT_FALSE(line.redirected) << commandLine;
-  EXPECT_FALSE(line.expanded) << commandLine;
-  EXPECT_FALSE(line.lineBreak) << commandLine;
-  EXPECT_FALSE(line.danglingCaret) << commandLine;
-  return line.commands.empty() ? std::string() : line.commands[0];
-}
-
-std::string escaped(const std::string& text) {
-  return clientReceives(kInterpreter + "es " + escapeForCommandInterpreter(text));
+// The client's arguments after its name, for a piece written on its own.
+Words parsedPiece(const std::string& piece) {
+  Words all = commandLineToArgv("es " + quoteQueryPiece(piece));
+  return Words(all.begin() + 1, all.end());
 }
 
 }  // namespace
 
-TEST(CommandInterpreterModel, BehavesAsTheInterpreterIsDocumentedTo) {
-  auto path = [](std::string_view name) -> std::optional<std::string> {
-    if (name == "PATH") return "c:\\bin";
-    return std::nullopt;
-  };
-  auto run = [&path](const char* text, bool delayed = false) { return interpretCommandLine(text, path, delayed); };
-  EXPECT_EQ(run("es a&b").commands, (std::vector<std::string>{"es a", "b"}));
-  EXPECT_EQ(run("es a^&b").commands, (std::vector<std::string>{"es a&b"}));
-  EXPECT_EQ(run("es \"a&b\"").commands, (std::vector<std::string>{"es \"a&b\""}));
-  EXPECT_EQ(run("es \"a^&b\"").commands, (std::vector<std::string>{"es \"a^&b\""}));
-  EXPECT_EQ(run("es ^\"a&b").commands.size(), 2u);  // an escaped quote opens nothing
-  EXPECT_TRUE(run("es a|b").redirected);
-  EXPECT_TRUE(run("es a>b").redirected);
-  EXPECT_FALSE(run("es a^>b").redirected);
-  EXPECT_EQ(run("es %PATH%").commands[0], "es c:\\bin");
-  EXPECT_EQ(run("es \"%PATH%\"").commands[0], "es \"c:\\bin\"");  // quotes do not stop it
-  EXPECT_EQ(run("es %^PATH%").commands[0], "es %PATH%");
-  EXPECT_EQ(run("es %nothing% %PATH%").commands[0], "es %nothing% c:\\bin");
-  EXPECT_EQ(run("es !PATH!", true).commands[0], "es ");
-  EXPECT_EQ(run("es !PATH!", false).commands[0], "es !PATH!");
-  EXPECT_TRUE(run("es a\nb").lineBreak);
-  EXPECT_EQ(run("es a\r\rb").commands[0], "es ab");
-  EXPECT_TRUE(run("es a^").danglingCaret);
+TEST(ArgvModel, SplitsAsTheSystemIsDocumentedTo) {
+  EXPECT_EQ(commandLineToArgv("es a b\tc"), (Words{"es", "a", "b", "c"}));
+  EXPECT_EQ(commandLineToArgv("es \"a b\" c"), (Words{"es", "a b", "c"}));
+  EXPECT_EQ(commandLineToArgv("es a\\\\b\\ c"), (Words{"es", "a\\\\b\\", "c"}));  // no quote after: unchanged
+  EXPECT_EQ(commandLineToArgv("es \"c:\\x y\\\\\" z"), (Words{"es", "c:\\x y\\", "z"}));
+  EXPECT_EQ(commandLineToArgv("es \"c:\\x y\\\" z"), (Words{"es", "c:\\x y\" z"}));  // the quote escaped
+  EXPECT_EQ(commandLineToArgv("es a\\\\\\\"b"), (Words{"es", "a\\\"b"}));
+  EXPECT_EQ(commandLineToArgv("es \"a\"\"b\" c"), (Words{"es", "a\"b c"}));  // a quote pair inside a part
+  EXPECT_EQ(commandLineToArgv("es \"\" x "), (Words{"es", "", "x"}));
+  EXPECT_EQ(commandLineToArgv("\"c:\\my tools\\es.exe\" a"), (Words{"c:\\my tools\\es.exe", "a"}));
+  EXPECT_EQ(commandLineToArgv("es   "), (Words{"es"}));
 }
 
-TEST(CommandLineEscaping, EverySpecialCharacterReachesTheClientAsText) {
-  for (std::string text : {"a|b<c>d^e", "c:\\r&d\\", "x ^| y", "\"a&b\" & c", "%path% %x:~1% !x! 100%",
-                           "%^x% ^^ ^", "\"unbalanced & quote", "(a) @b ,;= c", "%", "%%", "a%", "^%path%^",
-                           "%&x%|y%\"z%<", "%%%^%^^%",
-                           "tab\there", "caf\xC3\xA9 \xE2\x82\xAC"}) {
-    EXPECT_EQ(escaped(text), "es " + text) << text;
+TEST(ClientQuoting, APieceComesBackAsTheWordsItMeans) {
+  for (std::string piece :
+       {"texas", "c:\\windows\\", "a|b <c> ^d & %path% !x! 50%", "\"annual report\" texas", "\"c:\\program files\\\"",
+        "\"c:\\x\\\\\" y", "a\"\"b", "\"\"\"c d\"\"\" e", "\\\"\"x", "\"unclosed \\", "\"unclosed", "x\\\\\\\"",
+        "\"\"", " \" \" ", "tab\there", "caf\xC3\xA9 \xE2\x82\xAC", "a\"b c\"d\"e f"}) {
+    EXPECT_EQ(parsedPiece(piece), queryWords(piece)) << piece;
   }
-  // Windows names hold no line breaks: each one becomes a blank rather than end the line.
-  EXPECT_EQ(escaped("one\r\ntwo\nthree\rfour\x1A"), "es one  two three four ");
-  EXPECT_EQ(escapeForCommandInterpreter("a|b<c>d^e"), "a^|b^<c^>d^^e");
-  EXPECT_EQ(escapeForCommandInterpreter("\"a&b\""), "^\"a^&b^\"");
-  EXPECT_EQ(escapeForCommandInterpreter("%path%"), "%^path%");  // the last percent needs no caret
-  EXPECT_EQ(escapeForCommandInterpreter("%&"), "%^&");           // the percent's caret serves the next one too
+  // Windows names hold no line breaks: each one becomes a blank rather than a
+  // piece of a word.
+  EXPECT_EQ(parsedPiece("one\r\ntwo\nthree\x1A"), (Words{"one", "two", "three"}));
+}
+
+TEST(ClientQuoting, APieceWrittenPlainlyStaysAsItStands) {
+  for (std::string piece : {"texas !path! !\"big\" !(c) !50% a|b", " !c:\\windows\\ ", "\"annual report\"",
+                            "a&b <c> ^d \"e&f\" %temp% !x! 7%"})
+    EXPECT_EQ(quoteQueryPiece(piece), piece);
+  // The folder the user quoted keeps its final backslash; an open quote is closed.
+  EXPECT_EQ(quoteQueryPiece("\"c:\\program files\\\""), "\"c:\\program files\\\\\"");
+  EXPECT_EQ(quoteQueryPiece("\"c:\\new folder\\"), "\"c:\\new folder\\\\\"");
+  EXPECT_EQ(quoteQueryPiece("a\"\"b \"\"\"c\""), "ab \"c\"");
+}
+
+TEST(ClientQuoting, ANameIsOneArgumentWhateverItHolds) {
+  for (std::string name : {"1.5a", "my instance", "a\"b", "ends\\", "ends in \\", "\\\\\"", "", "\t"}) {
+    EXPECT_EQ(commandLineToArgv("es " + quoteArgument(name) + " x"), (Words{"es", name, "x"})) << name;
+  }
+  EXPECT_EQ(quoteArgument("1.5a"), "1.5a");
+  EXPECT_EQ(instanceOption("1.5a"), " -instance 1.5a");
+  EXPECT_EQ(instanceOption(""), "");
 }
 
 class CommandLineTest : public FinderTest {
@@ -86,42 +76,61 @@ class CommandLineTest : public FinderTest {
     buildCategoryLists(finder);
     processes.onRun = [this] { files.files["results.txt"] = "Size,Date Modified,Filename\r\n"; };
   }
-  std::string search(int type, const std::string& typed) {
-    finder.settings.SearchType = type;
+  // The client's arguments for a search of the given type.
+  Words search(int type, const std::string& typed) {
     searchBox.content = typed;
     processes.commandLines.clear();
-    runSearch(finder);
+    processes.programs.clear();
+    runSearch(finder, type);
     EXPECT_EQ(processes.commandLines.size(), 1u);
     if (processes.commandLines.empty()) return {};
-    EXPECT_EQ(processes.commandLines[0].rfind(kInterpreter + "es ", 0), 0u) << processes.commandLines[0];
-    return clientReceives(processes.commandLines[0]);
+    EXPECT_EQ(processes.programs[0], "C:\\prog\\es.exe");
+    EXPECT_EQ(processes.commandLines[0], "es " + finder.engineArguments);
+    return commandLineToArgv(processes.commandLines[0]);
   }
 };
 
-TEST_F(CommandLineTest, ExclusionLinesAreSplitAtEveryLineEndAndPassedAsText) {
-  // An ampersand, angle brackets, a caret before a bar and a percent pair, with
-  // CR LF, LF and CR line ends.
-  files.files["exclusion.txt"] = "c:\\R&D\\\r\nc:\\x<y>\\\nc:\\p^|q\\\rc:\\%PATH%\\";
-  std::string received = search(1, "texas");
-  EXPECT_EQ(received,
-            "es  !c:\\R&D\\ !c:\\x<y>\\ !c:\\p^|q\\ !c:\\%PATH%\\ -size -size-format 2 -dm /a-d  -sort dm  -n 100 "
-            "-export-csv results.txt texas");
-  EXPECT_EQ(finder.engineArguments, clipboard.text_);
-}
-
-TEST_F(CommandLineTest, EveryKindOfSearchPassesTheTermUnchanged) {
-  EXPECT_EQ(search(1, "%PATH% !x! \"Annual Report\" a|b (c)"),
+TEST_F(CommandLineTest, TheClientRunsDirectlyInTheProgramsFolder) {
+  search(1, "texas");
+  EXPECT_EQ(processes.commandLines[0],
             "es  !c:\\windows\\ !c:\\$recycle.bin\\  -size -size-format 2 -dm /a-d  -sort dm  -n 100 "
-            "-export-csv results.txt %path% !x! \"annual report\" a|b (c)");
-  EXPECT_EQ(search(3, "\"a|b"), "es  !c:\\windows\\ !c:\\$recycle.bin\\  -size -size-format 2 -dm  -sort dm  -n 100 "
-                                "-export-csv results.txt \"a|b");
-  EXPECT_EQ(search(4, "a&b <c> ^d \"e&f\" %temp% !x! 50%"),
-            "es  -export-csv results.txt a&b <c> ^d \"e&f\" %temp% !x! 50%");
-  EXPECT_EQ(search(4, "one\ntwo"), "es  -export-csv results.txt one two");
+            "-export-csv results.txt texas");
+  EXPECT_EQ(processes.folders[0], "C:\\prog\\");
+  EXPECT_EQ(clipboard.text_, finder.engineArguments);
 }
 
-TEST_F(CommandLineTest, DelayedExpansionIsSwitchedOffWhateverTheSystemSays) {
-  search(4, "!path!");
-  ASSERT_EQ(processes.commandLines.size(), 1u);
-  EXPECT_EQ(processes.commandLines[0], kInterpreter + "es  -export-csv results.txt !path!");
+TEST_F(CommandLineTest, AnExclusionEndingInBackslashQuoteNoLongerSwallowsTheOptions) {
+  files.files["exclusion.txt"] = "\"c:\\program files\\\"\r\nc:\\R&D\\\nc:\\%PATH%\\";
+  EXPECT_EQ(search(1, "texas"), (Words{"es", "!c:\\program files\\", "!c:\\R&D\\", "!c:\\%PATH%\\", "-size",
+                                       "-size-format", "2", "-dm", "/a-d", "-sort", "dm", "-n", "100",
+                                       "-export-csv", "results.txt", "texas"}));
+}
+
+TEST_F(CommandLineTest, EveryKindOfSearchPassesTheTermAsItsWords) {
+  auto termOf = [](const Words& received) {
+    auto end = std::find(received.begin(), received.end(), "results.txt");
+    return end == received.end() ? Words{} : Words(end + 1, received.end());
+  };
+  EXPECT_EQ(termOf(search(1, "%PATH% !x! \"Annual Report\" a|b (c)")),
+            (Words{"%path%", "!x!", "annual report", "a|b", "(c)"}));
+  EXPECT_EQ(termOf(search(3, "\"c:\\my files\\")), (Words{"c:\\my files\\"}));
+  Words custom = search(4, "a&b <c> ^d \"e&f\" %temp% !x! 50%");
+  EXPECT_EQ(custom, (Words{"es", "-export-csv", "results.txt", "a&b", "<c>", "^d", "e&f", "%temp%", "!x!", "50%"}));
+  EXPECT_EQ(termOf(search(4, "one\ntwo")), (Words{"one", "two"}));
+}
+
+TEST_F(CommandLineTest, TheEnginesNewerInstanceIsAskedForByName) {
+  processes.windowClasses = {"EVERYTHING_TASKBAR_NOTIFICATION_(1.5a)"};
+  Words received = search(1, "texas");
+  ASSERT_GE(received.size(), 3u);
+  EXPECT_EQ(Words(received.begin(), received.begin() + 3), (Words{"es", "-instance", "1.5a"}));
+  EXPECT_EQ(finder.engineArguments.rfind(" -instance 1.5a !c:\\windows\\", 0), 0u) << finder.engineArguments;
+  // The usual instance beside it is the one asked, without a name.
+  processes.windowClasses.push_back("EVERYTHING_TASKBAR_NOTIFICATION");
+  EXPECT_EQ(search(1, "texas")[1], "!c:\\windows\\");
+  // Named outright, the instance is asked whatever windows are open, and a
+  // category prefix in its name is no category.
+  finder.settings.EngineInstance = "my pic: copy";
+  received = search(1, "texas");
+  EXPECT_EQ(Words(received.begin(), received.begin() + 3), (Words{"es", "-instance", "my pic: copy"}));
 }

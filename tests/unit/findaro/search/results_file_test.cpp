@@ -212,6 +212,22 @@ TEST_F(ResultsFileTest, APathEndingInABackslashIsAFolderWhateverTheSizeColumnHol
   EXPECT_EQ(row(1).Name, "photos");
 }
 
+TEST_F(ResultsFileTest, InAFoldersSearchEveryRowIsAFolderWhateverItsSize) {
+  // The older client's layout, from an engine that indexes folder sizes: a size
+  // and no final backslash.
+  const std::string folders = "Size,Date Modified,Filename\r\n10,01/01/2026 12:00,\"C:\\x\\texas\"\r\n";
+  finder.settings.LastSearchType = kModeFolders;
+  load(folders);
+  EXPECT_EQ(row(1).IsFolder, 1);
+  EXPECT_EQ(cellText(finder, 1, 1), "(f) texas");
+  EXPECT_EQ(cellText(finder, 1, 4), "");
+  // The same line from a search of files and folders is a file.
+  finder.settings.LastSearchType = kModeBoth;
+  load(folders);
+  EXPECT_EQ(row(1).IsFolder, 0);
+  EXPECT_EQ(cellText(finder, 1, 4), "1 KB");
+}
+
 TEST_F(ResultsFileTest, LinesEndAtCrLfOrLfAndALoneCrIsDropped) {
   load("Size,Date Modified,Filename\n1,d,c:\\a.txt\n2,d,c:\\b.txt\n");
   ASSERT_EQ(finder.results.count(), 2);

@@ -37,8 +37,8 @@ TEST(SearchArguments, SortAndCountOptions) {
   EXPECT_EQ(countOption(-5), " -n-5");
 }
 
-TEST(SearchArguments, ABarReachesTheInterpreterEscaped) {
-  EXPECT_EQ(arguments(1, "cat|dog").substr(arguments(1, "cat|dog").find("results.txt")), "results.txt cat^|dog");
+TEST(SearchArguments, ABarReachesTheClientAsItIs) {
+  EXPECT_EQ(arguments(1, "cat|dog").substr(arguments(1, "cat|dog").find("results.txt")), "results.txt cat|dog");
 }
 
 TEST(SearchArguments, CategoryPrefixesExpandInEveryType) {
@@ -54,13 +54,27 @@ TEST(SearchArguments, CategoryPrefixesExpandInEveryType) {
   EXPECT_NE(categoryListTable()[2].second.find("pptm;pptx;rtf"), std::string::npos);
 }
 
-TEST(SearchArguments, ACustomSearchCanRunNothingButTheClient) {
-  EXPECT_EQ(arguments(4, "a & del x"), " -export-csv results.txt a ^& del x");
-  EXPECT_EQ(escapeForCommandInterpreter("a|b<c>d^e"), "a^|b^<c^>d^^e");
-  EXPECT_EQ(escapeForCommandInterpreter("one\r\ntwo & three"), "one  two ^& three");
-  // Quotes are escaped too, so that no quoted part keeps a caret for the client.
-  EXPECT_EQ(escapeForCommandInterpreter("\"a&b\" & c"), "^\"a^&b^\" ^& c");
-  EXPECT_EQ(arguments(4, "x|y"), " -export-csv results.txt x^|y");
+TEST(SearchArguments, TheInstanceGoesFirstAndIsNoQuery) {
+  EXPECT_EQ(engineArgumentsFor(4, "", 1, 100, "x", categoryListTable(), "1.5a"),
+            " -instance 1.5a -export-csv results.txt x");
+  EXPECT_EQ(engineArgumentsFor(4, "", 1, 100, "pic:", categoryListTable(), "pic: two").substr(0, 26),
+            " -instance \"pic: two\" -exp");
+}
+
+TEST(SearchArguments, TheEnginesInstanceIsTheOneItsWindowNames) {
+  const std::string usual = "EVERYTHING_TASKBAR_NOTIFICATION";
+  EXPECT_EQ(chooseEngineInstance("", {}), "");  // no engine: the client says so itself
+  EXPECT_EQ(chooseEngineInstance("", {usual}), "");
+  EXPECT_EQ(chooseEngineInstance("", {usual + "_(1.5a)"}), "1.5a");
+  // The usual instance wins wherever its window stands among the others.
+  EXPECT_EQ(chooseEngineInstance("", {usual + "_(1.5a)", usual}), "");
+  EXPECT_EQ(chooseEngineInstance("", {usual + "_(1.5a)", usual + "_(work)"}), "1.5a");
+  // Class names are the system's, without regard to case; a class only like it is none.
+  EXPECT_EQ(chooseEngineInstance("", {"everything_taskbar_notification_(Beta 2)"}), "Beta 2");
+  EXPECT_EQ(chooseEngineInstance("", {usual + "_()", usual + "_(x", usual + "X", usual + "_1.5a"}), "");
+  // The setting names an instance outright.
+  EXPECT_EQ(chooseEngineInstance(" 1.5a ", {usual}), "1.5a");
+  EXPECT_EQ(chooseEngineInstance("   ", {usual + "_(1.5a)"}), "1.5a");
 }
 
 TEST(SearchArguments, TheTermCheckTakesItsAlphabetAndTheLettersOfEveryLanguage) {

@@ -137,7 +137,7 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrderWithTheNumberFormat) {
   finder.settings.SlowRate = -3;
   loadOrSaveSettings(finder, "save");
   std::vector<std::string> lines = linesOf(files.files.at(kIni));
-  ASSERT_EQ(lines.size(), 46u);
+  ASSERT_EQ(lines.size(), 48u);
   EXPECT_EQ(lines[0], "[All]");
   std::vector<std::string> keys;
   for (size_t i = 1; i < lines.size(); ++i) keys.push_back(keyOf(lines[i]));
@@ -145,12 +145,15 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrderWithTheNumberFormat) {
   EXPECT_EQ(keys.front(), "Left");
   EXPECT_EQ(keys[4], "SearchTerm");
   EXPECT_EQ(keys[7], "Minimized");
-  EXPECT_EQ(keys.back(), "LastSearchType");
+  EXPECT_EQ(keys[44], "LastSearchType");
+  EXPECT_EQ(keys[45], "SearchTimeLimit");
+  EXPECT_EQ(keys[46], "EngineInstance");
   std::string text = files.files.at(kIni);
   EXPECT_NE(text.find("\r\nFontSize= 48\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nSlowRate=-3\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nFastRate= 3\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\nSearchTerm=texas\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nSearchTimeLimit= 60\r\nEngineInstance=\r\n"), std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
 }
 
@@ -277,4 +280,29 @@ TEST_F(SettingsStoreTest, ValuesWithBlanksOrQuotesAtTheirEndsReadBackExactly) {
   finder.settings = Settings();
   loadOrSaveSettings(finder, "get");
   EXPECT_EQ(finder.settings.FontName, std::string(98, 'f') + " ");
+}
+
+TEST(SearchTimeLimit, WholeSecondsUpToAnHourAndAnythingElseTheDefault) {
+  const std::pair<const char*, int> cases[] = {
+      {"60", 60},   {"0", 0},      {"3600", 3600}, {" 3 ", 3},  {"+30", 30},  {"90.4", 90},
+      {"3601", 60}, {"-1", 60},    {"-0", 60},     {"", 60},    {"abc", 60},  {"never", 60},
+      {"99999999999999", 60},      {"1e3", 1},     {".5", 60},  {"+", 60},
+  };
+  for (const auto& [text, seconds] : cases) EXPECT_EQ(searchTimeLimitFrom(text), seconds) << "[" << text << "]";
+}
+
+TEST_F(SettingsStoreTest, TheLimitAndTheInstanceAreReadAndSavedBack) {
+  files.files[kIni] = "[All]\r\nSearchTimeLimit=5000\r\nEngineInstance= 1.5a \r\n";
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.SearchTimeLimit, 60);
+  EXPECT_EQ(finder.settings.EngineInstance, "1.5a");
+  files.files[kIni] = "[All]\r\nSearchTimeLimit=0\r\n";
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.SearchTimeLimit, 0);
+  EXPECT_EQ(finder.settings.EngineInstance, "");
+  finder.settings.EngineInstance = " my instance";
+  loadOrSaveSettings(finder, "save");
+  loadOrSaveSettings(finder, "get");
+  EXPECT_EQ(finder.settings.SearchTimeLimit, 0);
+  EXPECT_EQ(finder.settings.EngineInstance, " my instance");
 }

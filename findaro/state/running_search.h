@@ -1,0 +1,34 @@
+#pragma once
+// A search whose client is running: what it needs to finish, to give progress and
+// to be undone. The window keeps answering while it runs.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "findaro/records/result_records.h"
+#include "findaro/system/processes.h"
+
+namespace findaro {
+
+// What stood on screen before a search, so that a search that does not finish
+// leaves it as it was.
+struct ScreenBeforeSearch {
+  ResultRecords results;
+  int selectedRow = 1;
+  int searchType = 0;
+  int lastSearchType = 1;
+  std::string engineArguments;
+  std::optional<std::string> resultsFile;  // its bytes; nothing when there was none
+};
+
+struct RunningSearch {
+  std::unique_ptr<RunningProgram> client;  // none yet while the search is announced
+  ScreenBeforeSearch before;
+  // Counter readings: when the client started, when "Still Searching" is next
+  // due, and when the time limit passes (0 for no limit).
+  long long started = 0;
+  long long nextProgress = 0;
+  long long deadline = 0;
+};
+
+}  // namespace findaro
