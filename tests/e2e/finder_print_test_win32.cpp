@@ -101,7 +101,13 @@ TEST(FinderPrint, WithoutAPrinterTheUserIsToldAndTheClipboardIsKept) {
   SetClipboardData(CF_UNICODETEXT, memory);
   CloseClipboard();
 
+  // The first program of a new Wine prefix has once lost the chord on a loaded
+  // machine; a chord that is heard is what this test is not about.
   pressChord({VK_CONTROL}, 'P');
+  if (!finder.waitToSay("Printing With Small Font ...", 10s)) {
+    ASSERT_TRUE(bringToFront(finder.window()));
+    pressChord({VK_CONTROL}, 'P');
+  }
   ASSERT_TRUE(finder.waitToSay("No Printer Attached!"));
   EXPECT_TRUE(finder.saidSomething("Printing With Small Font ..."));
   EXPECT_EQ(clipboardText(), "mine");

@@ -1,5 +1,7 @@
 #include "e2e/finder_session_win32.h"
 
+#include <cstdio>
+
 namespace e2e {
 
 bool FinderSession::start() {
@@ -38,7 +40,13 @@ bool FinderSession::saidSomething(const std::string& piece) const {
 }
 
 bool FinderSession::waitToSay(const std::string& piece, std::chrono::milliseconds limit) const {
-  return waitUntil([&] { return saidSomething(piece); }, limit);
+  if (waitUntil([&] { return saidSomething(piece); }, limit)) return true;
+  // What was heard instead tells a key that never arrived from a step that hung.
+  std::vector<std::string> heard = audioLog();
+  std::fprintf(stderr, "waited in vain to hear \"%s\"; the last of %zu lines heard:\n", piece.c_str(), heard.size());
+  for (size_t i = heard.size() > 8 ? heard.size() - 8 : 0; i < heard.size(); ++i)
+    std::fprintf(stderr, "  %s\n", heard[i].c_str());
+  return false;
 }
 
 bool FinderSession::waitForExit() {
