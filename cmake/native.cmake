@@ -41,6 +41,7 @@ add_library(replay_behaviour STATIC EXCLUDE_FROM_ALL ${COMMON_PORTABLE} ${FINDAR
 target_include_directories(replay_behaviour PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(replay_behaviour PUBLIC ${REPLAY_SANITIZERS})
 target_link_options(replay_behaviour PUBLIC ${REPLAY_SANITIZERS})
+target_link_libraries(replay_behaviour PUBLIC Threads::Threads)
 include(${CMAKE_SOURCE_DIR}/cmake/fuzz_harnesses.cmake)
 set(FUZZ_BEHAVIOUR_LIBS replay_behaviour)
 foreach(name IN LISTS FUZZ_HARNESS_NAMES)

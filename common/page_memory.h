@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <string_view>
+#include <new>
 #include <utility>
 
 namespace common {
@@ -21,6 +22,16 @@ struct PageAllocator {
   PageAllocator(const PageAllocator<U>&) {}
   T* allocate(size_t n) { return static_cast<T*>(allocatePages(n * sizeof(T))); }
   void deallocate(T* p, size_t n) { freePages(p, n * sizeof(T)); }
+  // A vector made at its size is filled by its owner: its elements are not
+  // cleared first (for the plain records and keys it holds).
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
   template <typename U>
   bool operator==(const PageAllocator<U>&) const { return true; }
   template <typename U>

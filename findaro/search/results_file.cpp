@@ -49,7 +49,7 @@ void loadResultsFile(Finder& finder) {
 void loadResultsBytes(Finder& finder, common::PageBuffer bytes) {
   ReadResults read = readResultsText(std::move(bytes), rulesFor(finder));
   finder.list.deleteAllItems();
-  if (!read.records.empty()) finder.results.adopt(std::move(read.text), std::move(read.records));
+  if (!read.records.empty()) finder.results.adopt(std::move(read.text), std::move(read.records), read.dates);
   else resetResults(finder);
   showResults(finder);
   createToolbar(finder);

@@ -83,7 +83,7 @@ ResultsFileRules rules() {
 ResultRecords loadAll() {
   ReadResults read = readResultsText(readWhole(resultsPath()), rules());
   ResultRecords records;
-  records.adopt(std::move(read.text), std::move(read.records));
+  records.adopt(std::move(read.text), std::move(read.records), read.dates);
   return records;
 }
 
