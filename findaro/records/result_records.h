@@ -95,6 +95,14 @@ class ResultRecords {
 
   int count() const { return static_cast<int>(records_.size()); }
   RecordView at(int row) const;  // row from 1
+  // One field of a row, for the list's cells: a row's other fields stay untouched.
+  std::string_view name(int row) const { return nameOf(packed(row)); }
+  std::string_view folder(int row) const { return folderOf(packed(row)); }
+  std::string_view dateText(int row) const {
+    const PackedRecord& p = packed(row);
+    return std::string_view(text_.data() + p.base() + p.dateOffset, p.dateLength);
+  }
+  bool isFolder(int row) const { return (packed(row).flags & PackedRecord::kFolderFlag) != 0; }
   // The sortable date: year/month/day, a blank, the 24-hour time.
   std::string dateKeyText(int row) const;
   // The date as yyyymmddhhmmss, 0 when its text is not a date.

@@ -38,19 +38,28 @@ std::string shortenFolder(std::string_view folder) {
 }
 
 std::string cellText(const Finder& finder, int row, int column) {
-  if (row < 1 || row > finder.results.count()) return {};
-  RecordView r = finder.results.at(row);
+  const ResultRecords& results = finder.results;
+  if (row < 1 || row > results.count()) return {};
   const Settings& s = finder.settings;
   switch (column) {
-    case 1:
-      return r.IsFolder != 0 ? "(f) " + std::string(r.Name) : std::string(r.Name);
+    case 1: {
+      std::string_view name = results.name(row);
+      if (!results.isFolder(row)) return std::string(name);
+      std::string text;
+      text.reserve(4 + name.size());
+      return text.append("(f) ").append(name);
+    }
     case 2:
-      return s.ShortPath != 0 ? shortenFolder(r.Folder) : std::string(r.Folder);
-    case 3:
-      return std::string(s.EnableTime != 0 ? r.DateText : r.DateText.substr(0, r.DateText.find(' ')));
-    case 4:
+      return s.ShortPath != 0 ? shortenFolder(results.folder(row)) : std::string(results.folder(row));
+    case 3: {
+      std::string_view date = results.dateText(row);
+      return std::string(s.EnableTime != 0 ? date : date.substr(0, date.find(' ')));
+    }
+    case 4: {
+      RecordView r = results.at(row);
       if (r.IsFolder == 1 || r.Name == kPlaceholderName || r.Name == kLoadingName) return {};
       return formatSize(finder, r);
+    }
     default:
       return {};
   }
