@@ -87,9 +87,9 @@ void inHalves(size_t n, const Work& work) {
 
 // Sorting by a text (the name or the folder): the keys are sorted first, and
 // only where 24 bytes do not settle the order is the text read further.
+template <typename TextOf>
 class TextSort {
  public:
-  template <typename TextOf>
   TextSort(size_t n, const TextOf& textOf) : keys_(n), text_(textOf) {}
 
   void run(PageVector<uint32_t>& order) {
@@ -143,11 +143,15 @@ class TextSort {
 
   // Keys that are equal and both of texts longer than the keys are alike here;
   // sortRange settles them by the following bytes.
-  static bool keyLess(const TextKey& a, const TextKey& b) {
-    for (int k = 0; k < 3; ++k)
-      if (a.key[k] != b.key[k]) return a.key[k] < b.key[k];
-    return std::min<uint32_t>(a.length, kKeyBytes + 1) < std::min<uint32_t>(b.length, kKeyBytes + 1);
-  }
+  struct KeyLess {
+    bool operator()(const TextKey& a, const TextKey& b) const {
+      if (a.key[0] != b.key[0]) return a.key[0] < b.key[0];
+      if (a.key[1] != b.key[1]) return a.key[1] < b.key[1];
+      if (a.key[2] != b.key[2]) return a.key[2] < b.key[2];
+      return std::min<uint32_t>(a.length, kKeyBytes + 1) < std::min<uint32_t>(b.length, kKeyBytes + 1);
+    }
+  };
+  static bool keyLess(const TextKey& a, const TextKey& b) { return KeyLess()(a, b); }
   static bool sameKey(const TextKey& a, const TextKey& b) {
     return a.key[0] == b.key[0] && a.key[1] == b.key[1] && a.key[2] == b.key[2];
   }
@@ -160,7 +164,7 @@ class TextSort {
   }
 
   void sortRange(TextKey* begin, TextKey* end, size_t depth) const {
-    std::sort(begin, end, keyLess);
+    std::sort(begin, end, KeyLess());
     // Runs of texts alike in their first bytes (files of one folder) are keyed
     // again on their next bytes, each text read once for each step.
     for (TextKey* run = begin; run != end;) {
@@ -177,7 +181,7 @@ class TextSort {
   }
 
   PageVector<TextKey> keys_;
-  std::function<std::string_view(uint32_t)> text_;
+  const TextOf& text_;
   size_t depth_ = 0;
 };
 
@@ -293,7 +297,7 @@ void ResultRecords::sortByColumn(int column, bool descending) {
   PageVector<uint32_t> order(n);
   if (column <= 2) {
     auto textOf = [this, column](uint32_t i) { return column == 1 ? nameOf(records_[i]) : folderOf(records_[i]); };
-    TextSort(n, textOf).run(order);
+    TextSort<decltype(textOf)>(n, textOf).run(order);
   } else {
     PageVector<NumberKey> keys(n);
     inHalves(n, [this, &keys, column](size_t from, size_t to) {
