@@ -112,8 +112,7 @@ void finishSearch(Finder& finder, unsigned long exitCode) {
     restore(finder, search->before, failure);
     return;
   }
-  if (search->before.keptAside) finder.files.deleteFile(kKeptResultsFile);
-  search->before.results = ResultRecords();  // the earlier records, no longer needed
+  const bool keptAside = search->before.keptAside;
   finder.clipboard.setText(finder.engineArguments);
   showReadResults(finder, std::move(*read));
   long long shown = finder.clock.counter();
@@ -124,6 +123,9 @@ void finishSearch(Finder& finder, unsigned long exitCode) {
                          finder.engineArguments);
   speak(finder, completionText(finder));
   setStatusText(finder, statusText(finder, 1));
+  // The earlier results go once the count is said: the user waits for nothing.
+  search.reset();
+  if (keptAside) finder.files.deleteFile(kKeptResultsFile);
 }
 
 // Starts the client of the search in progress; false (with everything put back)
