@@ -102,6 +102,7 @@ class ResultRecords {
     const PackedRecord& p = packed(row);
     return std::string_view(text_.data() + p.base() + p.dateOffset, p.dateLength);
   }
+  std::string_view sizeText(int row) const { return sizeOf(packed(row)); }
   bool isFolder(int row) const { return (packed(row).flags & PackedRecord::kFolderFlag) != 0; }
   // The sortable date: year/month/day, a blank, the 24-hour time.
   std::string dateKeyText(int row) const;

@@ -18,24 +18,47 @@ std::string formatSize(const Finder& finder, const RecordView& record) {
   return common::groupThousands(kilo) + " KB";
 }
 
-std::string shortenFolder(std::string_view folder) {
-  if (folder.empty()) return {};
+namespace {
+
+// The folder as shortenFolder gives it, added to out.
+void appendShortFolder(std::string& out, std::string_view folder) {
+  if (folder.empty()) return;
   // Pieces between backslashes, with one final backslash assumed: the first two
   // pieces, "\...\" and the last piece.
   std::string_view path = common::endsWith(folder, "\\") ? folder.substr(0, folder.size() - 1) : folder;
   size_t first = path.find('\\');
-  if (first == std::string_view::npos) return std::string(folder);
-  size_t second = path.find('\\', first + 1);
-  size_t last = path.rfind('\\');
+  size_t second = first == std::string_view::npos ? first : path.find('\\', first + 1);
   // Fewer than three levels would only repeat themselves around the dots.
-  if (second == std::string_view::npos) return std::string(folder);
-  std::string out;
-  out.reserve(second + 5 + path.size() - last);
+  if (second == std::string_view::npos) {
+    out.append(folder);
+    return;
+  }
+  size_t last = path.rfind('\\');
   out.append(path.substr(0, second));
   out.append("\\...\\");
   out.append(path.substr(last + 1));
+}
+
+}  // namespace
+
+std::string shortenFolder(std::string_view folder) {
+  std::string out;
+  appendShortFolder(out, folder);
   return out;
 }
+
+namespace {
+
+// A row of a million is rarely in the cache: its text is asked for as soon as
+// the record says where it is, and the string it goes into is made meanwhile.
+std::string copyOf(std::string_view text, size_t room = 0) {
+  __builtin_prefetch(text.data());
+  std::string out;
+  out.reserve(text.size() + room);
+  return out.append(text);
+}
+
+}  // namespace
 
 std::string cellText(const Finder& finder, int row, int column) {
   const ResultRecords& results = finder.results;
@@ -45,20 +68,37 @@ std::string cellText(const Finder& finder, int row, int column) {
     case 1: {
       std::string_view name = results.name(row);
       if (!results.isFolder(row)) return std::string(name);
+      __builtin_prefetch(name.data());
       std::string text;
       text.reserve(4 + name.size());
       return text.append("(f) ").append(name);
     }
-    case 2:
-      return s.ShortPath != 0 ? shortenFolder(results.folder(row)) : std::string(results.folder(row));
+    case 2: {
+      std::string_view folder = results.folder(row);
+      if (s.ShortPath == 0) return copyOf(folder);
+      __builtin_prefetch(folder.data());
+      __builtin_prefetch(folder.data() + folder.size());
+      std::string text;
+      text.reserve(folder.size() + 5);
+      appendShortFolder(text, folder);
+      return text;
+    }
     case 3: {
       std::string_view date = results.dateText(row);
-      return std::string(s.EnableTime != 0 ? date : date.substr(0, date.find(' ')));
+      return copyOf(s.EnableTime != 0 ? date : date.substr(0, date.find(' ')));
     }
     case 4: {
-      RecordView r = results.at(row);
-      if (r.IsFolder == 1 || r.Name == kPlaceholderName || r.Name == kLoadingName) return {};
-      return formatSize(finder, r);
+      // Only the placeholder and "Loading ..." stand alone, and no file is named so.
+      if (results.isFolder(row) || (results.count() == 1 && (results.name(1) == kPlaceholderName ||
+                                                              results.name(1) == kLoadingName)))
+        return {};
+      std::string_view digits = results.sizeText(row);
+      __builtin_prefetch(digits.data());
+      std::string text;
+      text.reserve(32);
+      RecordView size;
+      size.SizeValue = common::readNumber64(digits);
+      return text.append(formatSize(finder, size));
     }
     default:
       return {};
