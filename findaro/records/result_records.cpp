@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
-
-#include "common/parallel.h"
 
 #include "common/number_format.h"
+#include "common/parallel.h"
 #include "common/text.h"
 
 namespace findaro {
