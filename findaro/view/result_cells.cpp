@@ -1,5 +1,7 @@
 #include "findaro/view/result_cells.h"
 
+#include <cstring>
+
 #include "common/number_format.h"
 #include "common/text.h"
 #include "findaro/records/result_records.h"
@@ -7,15 +9,41 @@
 
 namespace findaro {
 
+namespace {
+
+// The number with a comma between groups of three digits, and its unit, made in
+// place: a list of a million rows asks for many of these.
+std::string groupedWithUnit(long long value, const char* unit) {
+  char buffer[48];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
+  unsigned long long magnitude =
+      value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  int digits = 0;
+  do {
+    if (digits > 0 && digits % 3 == 0) *--p = ',';
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+    ++digits;
+  } while (magnitude != 0);
+  if (value < 0) *--p = '-';
+  std::string out;
+  size_t unitLength = std::strlen(unit);
+  out.reserve(static_cast<size_t>(end - p) + unitLength);
+  return out.append(p, static_cast<size_t>(end - p)).append(unit, unitLength);
+}
+
+}  // namespace
+
 std::string formatSize(const Finder& finder, const RecordView& record) {
   long long size = record.SizeValue;
-  if (finder.settings.UseKB == 0) return common::groupThousands(size) + " bytes";
+  if (finder.settings.UseKB == 0) return groupedWithUnit(size, " bytes");
   long long kilo = size / 1000;
   long long rest = size % 1000;
   if (rest > 500 || (rest == 500 && kilo % 2 != 0)) ++kilo;
   if (rest < -500 || (rest == -500 && kilo % 2 != 0)) --kilo;
   if (kilo == 0 && size > 0) kilo = 1;  // a small file never shows as 0
-  return common::groupThousands(kilo) + " KB";
+  return groupedWithUnit(kilo, " KB");
 }
 
 namespace {
@@ -92,13 +120,9 @@ std::string cellText(const Finder& finder, int row, int column) {
       if (results.isFolder(row) || (results.count() == 1 && (results.name(1) == kPlaceholderName ||
                                                               results.name(1) == kLoadingName)))
         return {};
-      std::string_view digits = results.sizeText(row);
-      __builtin_prefetch(digits.data());
-      std::string text;
-      text.reserve(32);
       RecordView size;
-      size.SizeValue = common::readNumber64(digits);
-      return text.append(formatSize(finder, size));
+      size.SizeValue = common::readNumber64(results.sizeText(row));
+      return formatSize(finder, size);
     }
     default:
       return {};
