@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
+#include <vector>
 
 #include "common/number_format.h"
 #include "common/parallel.h"
@@ -500,16 +502,23 @@ class PartReader {
   bool high_[kMaxFields] = {};
 };
 
-// Below this a text is read in one part.
-constexpr size_t kWorthTwoParts = 1u << 18;
+// A text is read in parts of at least this size, at most kMostParts of them, which
+// the two threads take one after the other: the threads end together even when
+// one part is slower to read than another.
+constexpr size_t kPartBytes = 1u << 18;
+constexpr size_t kMostParts = 8;
 
-// Where the text's lines are: the header's end, the first line, and the line feed
-// at which the second part starts (none for one part).
+// Where the text's lines are: the header's end and the line feeds at which the
+// parts after the first start.
 struct Layout {
   size_t begin = 0;
   size_t end = 0;
   size_t headerEnd = 0;
-  size_t split = kNone;
+  std::vector<size_t> splits;
+  size_t parts() const { return splits.size() + 1; }
+  // The text of part k with its line ends, as surveyed (the first with the header).
+  size_t surveyStart(size_t k) const { return k == 0 ? begin : splits[k - 1] + 1; }
+  size_t surveyEnd(size_t k, size_t size) const { return k + 1 < parts() ? splits[k] + 1 : size; }
 };
 
 Layout layoutOf(std::string_view text, size_t begin) {
@@ -520,12 +529,49 @@ Layout layoutOf(std::string_view text, size_t begin) {
   layout.begin = begin;
   layout.end = end;
   layout.headerEnd = findLineEnd(text, begin, end);
-  if (layout.headerEnd < end && end - layout.headerEnd >= kWorthTwoParts) {
-    size_t middle = layout.headerEnd + (end - layout.headerEnd) / 2;
-    const void* hit = std::memchr(text.data() + middle, '\n', end - middle);
-    if (hit) layout.split = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
+  if (layout.headerEnd >= end) return layout;
+  const size_t body = end - layout.headerEnd;
+  const size_t parts = std::min(kMostParts, std::max<size_t>(1, body / kPartBytes));
+  size_t last = layout.headerEnd;
+  for (size_t k = 1; k < parts; ++k) {
+    size_t from = std::max(last + 1, layout.headerEnd + body / parts * k);
+    if (from >= end) break;
+    const void* hit = std::memchr(text.data() + from, '\n', end - from);
+    if (!hit) break;
+    last = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
+    layout.splits.push_back(last);
   }
   return layout;
+}
+
+// Runs job(k) for each part k, the two threads taking the next part as they end one.
+template <typename Job>
+void forEachPart(size_t parts, const Job& job) {
+  if (parts == 1) {
+    job(size_t{0});
+    return;
+  }
+  std::atomic<size_t> next{0};
+  auto worker = [&next, parts, &job] {
+    for (size_t k = next++; k < parts; k = next++) job(k);
+  };
+  common::runBoth(worker, worker);
+}
+
+// The text's survey, part by part.
+std::vector<Survey> surveyParts(std::string_view whole, const Layout& layout) {
+  std::vector<Survey> found(layout.parts());
+  forEachPart(layout.parts(), [&](size_t k) {
+    size_t from = layout.surveyStart(k);
+    found[k] = survey(whole.substr(from, layout.surveyEnd(k, whole.size()) - from));
+  });
+  return found;
+}
+
+bool allUtf8(const std::vector<Survey>& found) {
+  for (const Survey& s : found)
+    if (!s.utf8) return false;
+  return true;
 }
 
 }  // namespace
@@ -533,27 +579,14 @@ Layout layoutOf(std::string_view text, size_t begin) {
 ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& rules) {
   size_t begin = common::startsWith(bytes.view(), "\xEF\xBB\xBF") ? 3 : 0;
   Layout layout = layoutOf(bytes.view(), begin);
-  // Both parts surveyed side by side: UTF-8 or not, and their line feeds.
-  Survey first;
-  Survey second;
   std::string_view whole = bytes.view();
-  if (layout.split == kNone) {
-    first = survey(whole.substr(begin));
-  } else {
-    common::runBoth([&] { first = survey(whole.substr(begin, layout.split + 1 - begin)); },
-                    [&] { second = survey(whole.substr(layout.split + 1)); });
-  }
-  if (!first.utf8 || !second.utf8) {
+  std::vector<Survey> surveys = surveyParts(whole, layout);
+  if (!allUtf8(surveys)) {
     std::string rest(whole.substr(begin));
     bytes = common::PageBuffer::copyOf(rules.ansiToUtf8 ? rules.ansiToUtf8(rest) : rest);
-    layout = layoutOf(bytes.view(), 0);
     whole = bytes.view();
-    auto lineFeeds = [&whole](size_t from, size_t to) {
-      return static_cast<size_t>(std::count(whole.begin() + static_cast<long>(from), whole.begin() + static_cast<long>(to), '\n'));
-    };
-    bool two = layout.split != kNone;
-    first = {true, lineFeeds(0, two ? layout.split + 1 : whole.size())};
-    second = {true, two ? lineFeeds(layout.split + 1, whole.size()) : 0};
+    layout = layoutOf(whole, 0);
+    surveys = surveyParts(whole, layout);
   }
 
   ReadResults result;
@@ -567,35 +600,45 @@ ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& ru
     result.text = std::move(bytes);
     return result;
   }
-  const size_t lines = nextLine(whole, headerEnd);
-  // Room for a record per line: part one's lines end at its line feeds, part two
-  // may have one line more than it has line feeds.
-  const size_t roomFirst = layout.split == kNone ? first.lineFeeds + 1 : first.lineFeeds;
-  PackedRecords records(roomFirst + (layout.split == kNone ? 0 : second.lineFeeds + 1));
-  PartReader one(bytes.data(), columns, rules, records.data());
-  size_t countFirst = 0;
-  size_t countSecond = 0;
-  if (layout.split == kNone) {
-    countFirst = one.read(lines, end);
-  } else {
-    PartReader two(bytes.data(), columns, rules, records.data() + roomFirst);
-    common::runBoth([&] { countFirst = one.read(lines, layout.split); },
-                    [&] { countSecond = two.read(layout.split + 1, end); });
-    if (countFirst < roomFirst && countSecond > 0)
-      std::memmove(records.data() + countFirst, records.data() + roomFirst, countSecond * sizeof(PackedRecord));
-    if (!two.overflow.empty()) {
-      for (size_t i = countFirst; i < countFirst + countSecond; ++i)
-        if (records[i].flags & kOverflowFlag) records[i].setBase(records[i].base() + one.overflow.size());
-      one.overflow += two.overflow;
-    }
+  // Room for a record per line: a part's lines end at its line feeds, and the
+  // last part may have one line more than it has line feeds.
+  const size_t parts = layout.parts();
+  std::vector<size_t> room(parts);
+  std::vector<size_t> at(parts + 1, 0);
+  for (size_t k = 0; k < parts; ++k) {
+    room[k] = surveys[k].lineFeeds + (k + 1 == parts ? 1 : 0);
+    at[k + 1] = at[k] + room[k];
   }
-  records.resize(countFirst + countSecond);
+  PackedRecords records(at[parts]);
+  std::vector<size_t> counts(parts, 0);
+  std::vector<std::string> overflows(parts);
+  forEachPart(parts, [&](size_t k) {
+    PartReader reader(bytes.data(), columns, rules, records.data() + at[k]);
+    size_t from = k == 0 ? nextLine(whole, headerEnd) : layout.splits[k - 1] + 1;
+    size_t to = k + 1 < parts ? layout.splits[k] : end;
+    counts[k] = reader.read(from, to);
+    overflows[k] = std::move(reader.overflow);
+  });
+  // The parts' records side by side, and their lengthened paths after the text.
+  size_t count = 0;
+  std::string overflow;
+  for (size_t k = 0; k < parts; ++k) {
+    PackedRecord* first = records.data() + at[k];
+    if (count != at[k] && counts[k] > 0) std::memmove(records.data() + count, first, counts[k] * sizeof(PackedRecord));
+    if (!overflows[k].empty()) {
+      for (size_t i = count; i < count + counts[k]; ++i)
+        if (records[i].flags & kOverflowFlag) records[i].setBase(records[i].base() + overflow.size());
+      overflow += overflows[k];
+    }
+    count += counts[k];
+  }
+  records.resize(count);
   // Lines skipped by the ignore list leave room unused; much of it is given back.
   if (records.capacity() - records.size() > records.size() / 16) records.shrink_to_fit();
-  if (!one.overflow.empty()) {
-    common::PageBuffer joined(whole.size() + one.overflow.size());
+  if (!overflow.empty()) {
+    common::PageBuffer joined(whole.size() + overflow.size());
     std::memcpy(joined.data(), whole.data(), whole.size());
-    std::memcpy(joined.data() + whole.size(), one.overflow.data(), one.overflow.size());
+    std::memcpy(joined.data() + whole.size(), overflow.data(), overflow.size());
     joined.setSize(joined.capacity());
     for (PackedRecord& record : records) {
       if (!(record.flags & kOverflowFlag)) continue;
