@@ -24,6 +24,10 @@ if(benchmark_FOUND AND BENCH_SOURCES)
   target_include_directories(benchmarks PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(benchmarks PRIVATE findaro_behaviour benchmark::benchmark)
   target_compile_options(benchmarks PRIVATE -O2)
+  # The peer the load is measured against, when its header is installed; it reads
+  # on a thread of its own.
+  find_package(Threads REQUIRED)
+  target_link_libraries(benchmarks PRIVATE Threads::Threads)
 endif()
 
 # The fuzzing harnesses as plain programs that replay their committed inputs
@@ -37,6 +41,7 @@ add_library(replay_behaviour STATIC EXCLUDE_FROM_ALL ${COMMON_PORTABLE} ${FINDAR
 target_include_directories(replay_behaviour PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(replay_behaviour PUBLIC ${REPLAY_SANITIZERS})
 target_link_options(replay_behaviour PUBLIC ${REPLAY_SANITIZERS})
+target_link_libraries(replay_behaviour PUBLIC Threads::Threads)
 include(${CMAKE_SOURCE_DIR}/cmake/fuzz_harnesses.cmake)
 set(FUZZ_BEHAVIOUR_LIBS replay_behaviour)
 foreach(name IN LISTS FUZZ_HARNESS_NAMES)

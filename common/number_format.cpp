@@ -43,9 +43,12 @@ long long parseLeading(std::string_view text, long long limit) {
   size_t digitsStart = i;
   long long whole = 0;
   bool saturated = false;
+  // whole * 10 + digit > limit, without a division for every digit.
+  const long long tenth = limit / 10;
+  const int last = static_cast<int>(limit % 10);
   while (i < text.size() && isDigit(text[i])) {
     int digit = text[i] - '0';
-    if (!saturated && whole > (limit - digit) / 10) saturated = true;
+    if (!saturated && (whole > tenth || (whole == tenth && digit > last))) saturated = true;
     if (!saturated) whole = whole * 10 + digit;
     ++i;
   }

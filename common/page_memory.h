@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <string_view>
+#include <new>
 #include <utility>
 
 namespace common {
@@ -21,6 +22,16 @@ struct PageAllocator {
   PageAllocator(const PageAllocator<U>&) {}
   T* allocate(size_t n) { return static_cast<T*>(allocatePages(n * sizeof(T))); }
   void deallocate(T* p, size_t n) { freePages(p, n * sizeof(T)); }
+  // A vector made at its size is filled by its owner: its elements are not
+  // cleared first (for the plain records and keys it holds).
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
   template <typename U>
   bool operator==(const PageAllocator<U>&) const { return true; }
   template <typename U>
@@ -76,5 +87,10 @@ class PageBuffer {
   size_t size_ = 0;
   size_t capacity_ = 0;
 };
+
+// Writes every page of the buffer once, on two threads for a large one: fresh
+// memory is handed out a page at a time as it is first written, and taken so
+// before a file is read into it, it costs far less than when the read takes it.
+void touchPages(PageBuffer& buffer);
 
 }  // namespace common

@@ -1,5 +1,7 @@
 #include "findaro/actions/clipboard_actions.h"
 
+#include <new>
+
 #include "common/text.h"
 #include "findaro/speech/speech.h"
 #include "findaro/state/finder.h"
@@ -56,12 +58,20 @@ void copySelectedFile(Finder& finder) {
 
 void copyResultsFile(Finder& finder) {
   std::optional<common::PageBuffer> bytes;
-  if (finder.files.fileExists(kResultsFile)) bytes = finder.files.readLargeFile(kResultsFile);
+  std::string text;
+  try {
+    if (finder.files.fileExists(kResultsFile)) bytes = finder.files.readLargeFile(kResultsFile);
+    if (bytes) text = resultsFileText(bytes->view(), finder.locale);
+  } catch (const std::bad_alloc&) {
+    speak(finder, "Too Many Results");
+    return;
+  }
   if (!bytes) {
     speak(finder, "Search Results not Found");
     return;
   }
-  finder.clipboard.setText(resultsFileText(bytes->view(), finder.locale));
+  bytes.reset();
+  finder.clipboard.setText(text);
   speak(finder, "Search Results Copied to Clipboard");
 }
 

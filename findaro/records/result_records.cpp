@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/number_format.h"
+#include "common/parallel.h"
 #include "common/text.h"
 
 namespace findaro {
@@ -27,18 +28,23 @@ struct NumberKey {
   uint32_t index;
 };
 
-// A row to sort by a text: its first 24 bytes as numbers, which settle almost
-// every comparison without touching the text itself.
+// A row to sort by a text: 24 of its bytes as numbers, which settle almost every
+// comparison without touching the text itself, from `depth` bytes on.
 struct TextKey {
   uint64_t key[3];
   uint32_t index;
-  uint32_t length;  // a text that ends within the keys needs no further look
+  uint32_t length;  // of the text from `depth` on
 };
 
+constexpr size_t kKeyBytes = 24;
+
+template <typename T>
+using PageVector = std::vector<T, common::PageAllocator<T>>;
+
 // Least significant byte first; bytes that every key shares cost no pass.
-void radixSort(std::vector<NumberKey, common::PageAllocator<NumberKey>>& items) {
+void radixSort(PageVector<NumberKey>& items) {
   const size_t n = items.size();
-  std::vector<NumberKey, common::PageAllocator<NumberKey>> scratch(n);
+  PageVector<NumberKey> scratch(n);
   size_t counts[8][256] = {};
   for (const NumberKey& item : items)
     for (int b = 0; b < 8; ++b) ++counts[b][(item.key >> (8 * b)) & 0xFF];
@@ -67,6 +73,116 @@ uint64_t dateSortKey(uint64_t key) {
   return ((((year * 13 + month) * 32 + day) * 24 + hour) * 60 + minute) * 60 + second;
 }
 
+// Calls work(from, to) for the two halves of [0, n), side by side when n is large.
+template <typename Work>
+void inHalves(size_t n, const Work& work) {
+  if (n < common::kWorthASecondThread) {
+    work(size_t{0}, n);
+    return;
+  }
+  common::runBoth([&work, n] { work(size_t{0}, n / 2); }, [&work, n] { work(n / 2, n); });
+}
+
+// Sorting by a text (the name or the folder): the keys are sorted first, and
+// only where 24 bytes do not settle the order is the text read further.
+template <typename TextOf>
+class TextSort {
+ public:
+  TextSort(size_t n, const TextOf& textOf) : keys_(n), text_(textOf) {}
+
+  void run(PageVector<uint32_t>& order) {
+    const size_t n = keys_.size();
+    depth_ = commonStart();
+    inHalves(n, [this](size_t from, size_t to) {
+      for (size_t i = from; i < to; ++i) keys_[i] = keyOf(static_cast<uint32_t>(i), depth_);
+      sortRange(keys_.data() + from, keys_.data() + to, depth_);
+    });
+    if (n < common::kWorthASecondThread) {
+      for (size_t i = 0; i < n; ++i) order[i] = keys_[i].index;
+      return;
+    }
+    // The two sorted halves, merged straight into the order.
+    const TextKey* a = keys_.data();
+    const TextKey* aEnd = a + n / 2;
+    const TextKey* b = aEnd;
+    const TextKey* bEnd = keys_.data() + n;
+    uint32_t* out = order.data();
+    while (a != aEnd && b != bEnd) *out++ = less(*b, *a) ? (b++)->index : (a++)->index;
+    while (a != aEnd) *out++ = (a++)->index;
+    while (b != bEnd) *out++ = (b++)->index;
+  }
+
+ private:
+  // Where the texts start to differ: folders often share a long beginning
+  // ("c:\users\ann\"), which no key needs to hold.
+  size_t commonStart() const {
+    const size_t n = keys_.size();
+    std::string_view first = text_(0);
+    size_t common = first.size();
+    for (size_t i = 1; i < n && common > 0; ++i) {
+      std::string_view text = text_(static_cast<uint32_t>(i));
+      size_t k = 0;
+      size_t most = std::min(common, text.size());
+      while (k < most && text[k] == first[k]) ++k;
+      common = k;
+    }
+    return common;
+  }
+
+  TextKey keyOf(uint32_t index, size_t depth) const {
+    std::string_view text = text_(index);
+    text.remove_prefix(std::min(depth, text.size()));
+    TextKey k;
+    k.index = index;
+    k.length = static_cast<uint32_t>(text.size());
+    for (int part = 0; part < 3; ++part) k.key[part] = chunkKey(text, 8 * static_cast<size_t>(part));
+    return k;
+  }
+
+  // Keys that are equal and both of texts longer than the keys are alike here;
+  // sortRange settles them by the following bytes.
+  struct KeyLess {
+    bool operator()(const TextKey& a, const TextKey& b) const {
+      if (a.key[0] != b.key[0]) return a.key[0] < b.key[0];
+      if (a.key[1] != b.key[1]) return a.key[1] < b.key[1];
+      if (a.key[2] != b.key[2]) return a.key[2] < b.key[2];
+      return std::min<uint32_t>(a.length, kKeyBytes + 1) < std::min<uint32_t>(b.length, kKeyBytes + 1);
+    }
+  };
+  static bool keyLess(const TextKey& a, const TextKey& b) { return KeyLess()(a, b); }
+  static bool sameKey(const TextKey& a, const TextKey& b) {
+    return a.key[0] == b.key[0] && a.key[1] == b.key[1] && a.key[2] == b.key[2];
+  }
+
+  // The whole comparison, from the common start on.
+  bool less(const TextKey& a, const TextKey& b) const {
+    if (keyLess(a, b)) return true;
+    if (keyLess(b, a) || a.length <= kKeyBytes) return false;
+    return text_(a.index).substr(depth_) < text_(b.index).substr(depth_);
+  }
+
+  void sortRange(TextKey* begin, TextKey* end, size_t depth) const {
+    std::sort(begin, end, KeyLess());
+    // Runs of texts alike in their first bytes (files of one folder) are keyed
+    // again on their next bytes, each text read once for each step.
+    for (TextKey* run = begin; run != end;) {
+      TextKey* runEnd = run + 1;
+      while (runEnd != end && sameKey(*run, *runEnd)) ++runEnd;
+      TextKey* longer = std::partition_point(run, runEnd, [](const TextKey& k) { return k.length <= kKeyBytes; });
+      if (runEnd - longer > 1) {
+        for (TextKey* k = longer; k != runEnd; ++k) *k = keyOf(k->index, depth + kKeyBytes);
+        sortRange(longer, runEnd, depth + kKeyBytes);
+        for (TextKey* k = longer; k != runEnd; ++k) *k = keyOf(k->index, depth);
+      }
+      run = runEnd;
+    }
+  }
+
+  PageVector<TextKey> keys_;
+  const TextOf& text_;
+  size_t depth_ = 0;
+};
+
 }  // namespace
 
 RecordView ResultRecords::at(int row) const {
@@ -77,15 +193,27 @@ RecordView ResultRecords::at(int row) const {
   v.Name = std::string_view(base + p.nameOffset, p.nameLength);
   v.DateText = std::string_view(base + p.dateOffset, p.dateLength);
   v.SizeText = std::string_view(base + p.sizeOffset, p.sizeLength);
-  v.SizeValue = p.sizeValue;
+  v.SizeValue = common::readNumber64(v.SizeText);
   v.IsFolder = (p.flags & PackedRecord::kFolderFlag) ? 1 : 0;
   return v;
 }
 
+uint64_t ResultRecords::dateKeyOf(const PackedRecord& p) const {
+  uint64_t key = 0;
+  bool seconds = false;
+  bool time = false;
+  std::string_view text(text_.data() + p.base() + p.dateOffset, p.dateLength);
+  return dates_.read(text, key, seconds, time) ? key : 0;
+}
+
+uint64_t ResultRecords::dateKey(int row) const { return dateKeyOf(packed(row)); }
+
 std::string ResultRecords::dateKeyText(int row) const {
-  const PackedRecord& p = packed(row);
-  if (!(p.flags & PackedRecord::kDateParsedFlag)) return literalDateKey(at(row).DateText).substr(0, 31);
-  uint64_t k = p.dateKey;
+  std::string_view text = at(row).DateText;
+  uint64_t k = 0;
+  bool seconds = false;
+  bool time = false;
+  if (!dates_.read(text, k, seconds, time)) return literalDateKey(text).substr(0, 31);
   unsigned second = k % 100, minute = k / 100 % 100, hour = k / 10000 % 100;
   unsigned day = k / 1000000 % 100, month = k / 100000000 % 100;
   unsigned year = static_cast<unsigned>(k / 10000000000ULL);
@@ -95,11 +223,11 @@ std::string ResultRecords::dateKeyText(int row) const {
   out += '/';
   appendTwo(out, day);
   out += ' ';
-  if (p.flags & PackedRecord::kTimeFlag) {
+  if (time) {
     appendTwo(out, hour);
     out += ':';
     appendTwo(out, minute);
-    if (p.flags & PackedRecord::kSecondsFlag) {
+    if (seconds) {
       out += ':';
       appendTwo(out, second);
     }
@@ -126,7 +254,7 @@ void ResultRecords::assign(const std::vector<ResultRecord>& records) {
   PackedRecords packed;
   packed.reserve(records.size());
   for (const ResultRecord& r : records) {
-    PackedRecord p;
+    PackedRecord p{};
     p.setBase(text.size());
     size_t folder = common::utf8BytesForCharacters(r.Folder, kFolderCapacity);
     size_t name = common::utf8BytesForCharacters(r.Name, kNameCapacity);
@@ -134,7 +262,7 @@ void ResultRecords::assign(const std::vector<ResultRecord>& records) {
     size_t size = common::utf8BytesForCharacters(r.SizeText, kSizeTextCapacity);
     text.append(r.Folder, 0, folder);
     p.folderLength = static_cast<uint16_t>(folder);
-    p.nameOffset = static_cast<uint32_t>(folder);
+    p.nameOffset = static_cast<uint16_t>(folder);
     text.append(r.Name, 0, name);
     p.nameLength = static_cast<uint16_t>(name);
     p.dateOffset = static_cast<int32_t>(folder + name);
@@ -143,21 +271,13 @@ void ResultRecords::assign(const std::vector<ResultRecord>& records) {
     p.sizeOffset = static_cast<int32_t>(folder + name + date);
     text.append(r.SizeText, 0, size);
     p.sizeLength = static_cast<uint8_t>(size);
-    p.sizeValue = r.SizeValue;
     if (r.IsFolder) p.flags |= PackedRecord::kFolderFlag;
-    bool seconds = false;
-    bool time = false;
-    if (parseDateKey(r.DateText.substr(0, date), p.dateKey, seconds, time)) {
-      p.flags |= PackedRecord::kDateParsedFlag;
-      if (seconds) p.flags |= PackedRecord::kSecondsFlag;
-      if (time) p.flags |= PackedRecord::kTimeFlag;
-    }
     packed.push_back(p);
   }
   adopt(common::PageBuffer::copyOf(text), std::move(packed));
 }
 
-void ResultRecords::adopt(common::PageBuffer text, PackedRecords records) {
+void ResultRecords::adopt(common::PageBuffer text, PackedRecords records, const DateFormat& dates) {
   if (records.empty()) {
     resetToPlaceholder();
     return;
@@ -166,64 +286,26 @@ void ResultRecords::adopt(common::PageBuffer text, PackedRecords records) {
   records_ = std::move(records);
   order_.clear();
   order_.shrink_to_fit();
+  dates_ = DateReader(dates);
 }
 
 void ResultRecords::sortByColumn(int column, bool descending) {
   if (column < 1 || column > 4 || records_.size() < 2) return;
   const size_t n = records_.size();
-  std::vector<uint32_t, common::PageAllocator<uint32_t>> order(n);
+  PageVector<uint32_t> order(n);
   if (column <= 2) {
-    auto textOf = [this, column](const PackedRecord& p) { return column == 1 ? nameOf(p) : folderOf(p); };
-    // Folders often share a long beginning ("c:\users\ann\"): the keys start where
-    // the texts start to differ.
-    std::string_view first = textOf(records_[0]);
-    size_t common = first.size();
-    for (size_t i = 1; i < n && common > 0; ++i) {
-      std::string_view text = textOf(records_[i]);
-      size_t k = 0;
-      while (k < common && k < text.size() && text[k] == first[k]) ++k;
-      common = k;
-    }
-    std::vector<TextKey, common::PageAllocator<TextKey>> keys(n);
-    for (size_t i = 0; i < n; ++i) {
-      std::string_view text = textOf(records_[i]);
-      keys[i] = {{chunkKey(text, common), chunkKey(text, common + 8), chunkKey(text, common + 16)},
-                 static_cast<uint32_t>(i), static_cast<uint32_t>(text.size())};
-    }
-    const size_t decided = common + 24;
-    auto less = [this, &textOf, decided](const TextKey& a, const TextKey& b) {
-      for (int k = 0; k < 3; ++k)
-        if (a.key[k] != b.key[k]) return a.key[k] < b.key[k];
-      if (a.length <= decided || b.length <= decided) return a.length < b.length;
-      std::string_view x = textOf(records_[a.index]);
-      std::string_view y = textOf(records_[b.index]);
-      return x.substr(std::min(decided, x.size())) < y.substr(std::min(decided, y.size()));
-    };
-    // One in-place pass by the first byte, then each part sorted while it fits the cache.
-    size_t start[257] = {};
-    for (const TextKey& k : keys) ++start[(k.key[0] >> 56) + 1];
-    for (int b = 0; b < 256; ++b) start[b + 1] += start[b];
-    size_t next[256];
-    std::copy(start, start + 256, next);
-    for (int b = 0; b < 256; ++b) {
-      while (next[b] < start[b + 1]) {
-        TextKey& item = keys[next[b]];
-        size_t home = item.key[0] >> 56;
-        if (home == static_cast<size_t>(b)) ++next[b];
-        else std::swap(item, keys[next[home]++]);
-      }
-    }
-    for (int b = 0; b < 256; ++b)
-      if (start[b + 1] - start[b] > 1)
-        std::sort(keys.begin() + static_cast<long>(start[b]), keys.begin() + static_cast<long>(start[b + 1]), less);
-    for (size_t i = 0; i < n; ++i) order[i] = keys[i].index;
+    auto textOf = [this, column](uint32_t i) { return column == 1 ? nameOf(records_[i]) : folderOf(records_[i]); };
+    TextSort<decltype(textOf)>(n, textOf).run(order);
   } else {
-    std::vector<NumberKey, common::PageAllocator<NumberKey>> keys(n);
-    for (size_t i = 0; i < n; ++i) {
-      const PackedRecord& p = records_[i];
-      uint64_t key = column == 3 ? dateSortKey(p.dateKey) : static_cast<uint64_t>(p.sizeValue) ^ (1ULL << 63);
-      keys[i] = {key, static_cast<uint32_t>(i)};
-    }
+    PageVector<NumberKey> keys(n);
+    inHalves(n, [this, &keys, column](size_t from, size_t to) {
+      for (size_t i = from; i < to; ++i) {
+        const PackedRecord& p = records_[i];
+        uint64_t key = column == 3 ? dateSortKey(dateKeyOf(p))
+                                   : static_cast<uint64_t>(common::readNumber64(sizeOf(p))) ^ (1ULL << 63);
+        keys[i] = {key, static_cast<uint32_t>(i)};
+      }
+    });
     radixSort(keys);
     for (size_t i = 0; i < n; ++i) order[i] = keys[i].index;
   }

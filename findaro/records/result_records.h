@@ -44,25 +44,21 @@ struct ResultRecord {
   int IsFolder = 0;
 };
 
-// The packed form: offsets into the text buffer.
+// The packed form: offsets into the text buffer. The size's number and the date's
+// key are read from their texts when asked for, not kept.
 struct PackedRecord {
-  uint32_t pathLow = 0;     // where the folder starts (low 32 bits)
-  uint8_t pathHigh = 0;     // and its high 8 bits: buffers up to 1 TB
-  uint8_t sizeLength = 0;
-  uint8_t dateLength = 0;
-  uint8_t flags = 0;        // kFolderFlag, kSecondsFlag, kDateParsedFlag, kTimeFlag
-  int32_t sizeOffset = 0;   // relative to the folder's start
-  int32_t dateOffset = 0;
-  uint16_t folderLength = 0;
-  uint16_t nameLength = 0;
-  uint32_t nameOffset = 0;  // relative to the folder's start
-  int64_t sizeValue = 0;
-  uint64_t dateKey = 0;     // yyyymmddhhmmss, 0 when the date could not be read
+  uint32_t pathLow;      // where the path starts (low 32 bits)
+  uint8_t pathHigh;      // and its high 8 bits: buffers up to 1 TB
+  uint8_t flags;         // kFolderFlag
+  uint8_t sizeLength;
+  uint8_t dateLength;
+  int32_t sizeOffset;    // relative to the path's start
+  int32_t dateOffset;
+  uint16_t folderLength; // the folder is the path's start
+  uint16_t nameLength;
+  uint16_t nameOffset;   // relative to the path's start
 
   static constexpr uint8_t kFolderFlag = 1;
-  static constexpr uint8_t kSecondsFlag = 2;
-  static constexpr uint8_t kDateParsedFlag = 4;
-  static constexpr uint8_t kTimeFlag = 8;
 
   uint64_t base() const { return (static_cast<uint64_t>(pathHigh) << 32) | pathLow; }
   void setBase(uint64_t offset) {
@@ -70,11 +66,13 @@ struct PackedRecord {
     pathHigh = static_cast<uint8_t>(offset >> 32);
   }
 };
-static_assert(sizeof(PackedRecord) == 40, "a record stays small: a million of them are routine");
+static_assert(sizeof(PackedRecord) == 24, "a record stays small: a million of them are routine");
 // A character takes at most four bytes (a stray byte counts as one character), so
-// a field cut at its capacity always fits its length.
+// a field cut at its capacity always fits its length; a name starts within a path
+// of at most 260 characters.
 static_assert(4 * kSizeTextCapacity <= UINT8_MAX && 4 * kDateTextCapacity <= UINT8_MAX, "8-bit lengths");
 static_assert(4 * kNameCapacity <= UINT16_MAX && 4 * kFolderCapacity <= UINT16_MAX, "16-bit lengths");
+static_assert(4 * 260 <= UINT16_MAX, "16-bit name offsets");
 
 using PackedRecords = std::vector<PackedRecord, common::PageAllocator<PackedRecord>>;
 
@@ -82,12 +80,13 @@ class ResultRecords {
  public:
   ResultRecords() { resetToPlaceholder(); }
   ResultRecords(const ResultRecords& other)
-      : text_(other.text_.clone()), records_(other.records_), order_(other.order_) {}
+      : text_(other.text_.clone()), records_(other.records_), order_(other.order_), dates_(other.dates_) {}
   ResultRecords& operator=(const ResultRecords& other) {
     if (this != &other) {
       text_ = other.text_.clone();
       records_ = other.records_;
       order_ = other.order_;
+      dates_ = other.dates_;
     }
     return *this;
   }
@@ -96,8 +95,19 @@ class ResultRecords {
 
   int count() const { return static_cast<int>(records_.size()); }
   RecordView at(int row) const;  // row from 1
+  // One field of a row, for the list's cells: a row's other fields stay untouched.
+  std::string_view name(int row) const { return nameOf(packed(row)); }
+  std::string_view folder(int row) const { return folderOf(packed(row)); }
+  std::string_view dateText(int row) const {
+    const PackedRecord& p = packed(row);
+    return std::string_view(text_.data() + p.base() + p.dateOffset, p.dateLength);
+  }
+  std::string_view sizeText(int row) const { return sizeOf(packed(row)); }
+  bool isFolder(int row) const { return (packed(row).flags & PackedRecord::kFolderFlag) != 0; }
   // The sortable date: year/month/day, a blank, the 24-hour time.
   std::string dateKeyText(int row) const;
+  // The date as yyyymmddhhmmss, 0 when its text is not a date.
+  uint64_t dateKey(int row) const;
 
   // One record with only a name (the placeholder, "Loading ...").
   void resetToSingle(const std::string& name);
@@ -105,8 +115,9 @@ class ResultRecords {
   bool isPlaceholder() const;
   // Whole records; none gives the placeholder.
   void assign(const std::vector<ResultRecord>& records);
-  // Records read from the results file, with the buffer their texts live in.
-  void adopt(common::PageBuffer text, PackedRecords records);
+  // Records read from the results file, with the buffer their texts live in and
+  // the system's date forms, in which their dates are read.
+  void adopt(common::PageBuffer text, PackedRecords records, const DateFormat& dates = DateFormat());
 
   // Sorts by column 1 name, 2 folder, 3 date, 4 size; other columns sort nothing.
   void sortByColumn(int column, bool descending);
@@ -128,10 +139,16 @@ class ResultRecords {
   std::string_view folderOf(const PackedRecord& p) const {
     return std::string_view(text_.data() + p.base(), p.folderLength);
   }
+  std::string_view sizeOf(const PackedRecord& p) const {
+    return std::string_view(text_.data() + p.base() + p.sizeOffset, p.sizeLength);
+  }
+
+  uint64_t dateKeyOf(const PackedRecord& p) const;
 
   common::PageBuffer text_;
   PackedRecords records_;
   std::vector<uint32_t, common::PageAllocator<uint32_t>> order_;
+  DateReader dates_;
 };
 
 // The date key as the older reader made it from the text alone: the last 4

@@ -2,42 +2,24 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
+#include <vector>
 
 #include "common/number_format.h"
+#include "common/parallel.h"
 #include "common/text.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace findaro {
 namespace {
 
 constexpr size_t kLongestPath = 260;
 constexpr int kMaxFields = 16;
-
-const std::array<char, 256> kAsciiLower = [] {
-  std::array<char, 256> table{};
-  for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return table;
-}();
-const std::array<char, 256> kUnchanged = [] {
-  std::array<char, 256> table{};
-  for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c);
-  return table;
-}();
-
-
-// Bytes that need a decision of their own; every other byte is copied, lower-cased
-// in the path.
-constexpr unsigned char kPlain = 0;
-constexpr unsigned char kSpecial = 1;
-const std::array<unsigned char, 256> kByteKind = [] {
-  std::array<unsigned char, 256> kinds{};
-  kinds['"'] = kSpecial;
-  kinds[','] = kSpecial;
-  kinds['\r'] = kSpecial;
-  kinds['\n'] = kSpecial;
-  for (int c = 0x80; c < 256; ++c) kinds[c] = kSpecial;
-  return kinds;
-}();
+constexpr size_t kNone = static_cast<size_t>(-1);
 
 // Which field holds what. Older clients write "Size,Date Modified,Filename";
 // newer ones put the file name first, and a custom search may name only it.
@@ -72,129 +54,6 @@ Columns columnsFromHeader(std::string_view header) {
   return c;
 }
 
-// Cleans the text in place, one line at a time: the path in lower case, no double
-// quotes, no stray carriage returns, fields split at commas outside quotes. Writing
-// never passes reading, except when lower-casing makes a letter longer; then the
-// rest is written to a copy.
-class Cleaner {
- public:
-  Cleaner(common::PageBuffer& source, const ResultsFileRules& rules) : source_(source), rules_(rules) {}
-
-  struct Line {
-    size_t start[kMaxFields] = {};
-    size_t end[kMaxFields] = {};
-    int fields = 0;
-    bool empty = true;
-    size_t begin = 0;
-  };
-
-  // Cleans the line that starts at from (it ends at the next LF or CR LF, or at
-  // end) and writes only the fields up to lastField, lower-casing only the field
-  // lowerField; returns where the line ends. Windows names hold no line breaks, so
-  // a quote cannot carry one into a field.
-  size_t clean(size_t from, size_t end, int lastField, int lowerField, Line& line) {
-    const size_t to = end;
-    if (!inPlace_) reserve(to - from);
-    line.begin = written_;
-    line.start[0] = written_;
-    int field = 0;
-    size_t writing = lastField >= 0 ? 1 : 0;  // fields past the last one used are not kept
-    const char* lower = lowerField == 0 ? kAsciiLower.data() : kUnchanged.data();
-    size_t dropped = 0;  // quotes and stray carriage returns
-    bool quoted = false;
-    char* out = target();
-    size_t w = written_;
-    size_t i = from;
-    const unsigned char* in = reinterpret_cast<const unsigned char*>(source_.data());
-    while (i < to) {
-      unsigned char c = in[i];
-      if (kByteKind[c] == kPlain) {
-        // Writing one byte more than is kept costs nothing: the next write covers it.
-        out[w] = lower[c];
-        w += writing;
-        ++i;
-        continue;
-      }
-      if (c == '"') {
-        quoted = !quoted;
-        ++dropped;
-        ++i;
-        continue;
-      }
-      if (c == '\n') break;
-      if (c == '\r') {
-        if (i + 1 < to && in[i + 1] == '\n') break;
-        ++dropped;
-        ++i;
-        continue;
-      }
-      if (c == ',') {
-        ++i;
-        if (quoted) {
-          out[w] = ',';
-          w += writing;
-          continue;
-        }
-        if (field < kMaxFields) line.end[field] = w;
-        ++field;
-        if (field < kMaxFields) line.start[field] = w;
-        writing = field <= lastField ? 1 : 0;
-        lower = field == lowerField ? kAsciiLower.data() : kUnchanged.data();
-        continue;
-      }
-      size_t j = i;
-      while (j < to && in[j] >= 0x80) ++j;
-      if (writing) {
-        std::string_view run(source_.data() + i, j - i);
-        std::string lowered = rules_.lowerCase && field == lowerField ? rules_.lowerCase(run) : std::string(run);
-        written_ = w;
-        if (inPlace_ && w + lowered.size() > j) switchToCopy(lowered.size() + (to - j));
-        if (!inPlace_) reserve(lowered.size() + (to - j));
-        out = target();
-        std::memcpy(out + w, lowered.data(), lowered.size());
-        w += lowered.size();
-      }
-      i = j;
-    }
-    if (field < kMaxFields) line.end[field] = w;
-    line.fields = std::min(field + 1, kMaxFields);
-    line.empty = dropped == i - from;
-    written_ = w;
-    return i;
-  }
-
-  void rewind(size_t to) { written_ = to; }
-  const char* data() const { return inPlace_ ? source_.data() : copy_.data(); }
-
-  common::PageBuffer take() {
-    common::PageBuffer text = inPlace_ ? std::move(source_) : std::move(copy_);
-    text.setSize(written_);
-    return text;
-  }
-
- private:
-  char* target() { return inPlace_ ? source_.data() : copy_.data(); }
-  void switchToCopy(size_t need) {
-    grow(source_.size() + source_.size() / 2 + need + 16);
-    inPlace_ = false;
-  }
-  void reserve(size_t need) {
-    size_t wanted = written_ + need + need / 2 + 16;
-    if (copy_.capacity() < wanted) grow(std::max(wanted, copy_.capacity() * 2));
-  }
-  void grow(size_t capacity) {
-    common::PageBuffer bigger(capacity);
-    std::memcpy(bigger.data(), inPlace_ ? source_.data() : copy_.data(), written_);
-    copy_ = std::move(bigger);
-  }
-
-  common::PageBuffer& source_;
-  const ResultsFileRules& rules_;
-  common::PageBuffer copy_;
-  bool inPlace_ = true;
-  size_t written_ = 0;
-};
-
 // Where the line from `from` ends: at its LF, or at the CR of its CR LF.
 size_t findLineEnd(std::string_view text, size_t from, size_t end) {
   if (from >= end) return end;  // an empty text may have no buffer at all
@@ -208,22 +67,6 @@ size_t findLineEnd(std::string_view text, size_t from, size_t end) {
 size_t nextLine(std::string_view text, size_t at) { return at + (text[at] == '\r' ? 2 : 1); }
 
 bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
-
-// A field's place relative to the path's start, which the record keeps in 32
-// bits: a field too far away (only in a line of gigabytes) is left empty.
-bool relativeOffset(const char* field, const char* base, int32_t& offset) {
-  long long distance = static_cast<long long>(field - base);
-  if (distance < INT32_MIN || distance > INT32_MAX) return false;
-  offset = static_cast<int32_t>(distance);
-  return true;
-}
-
-// A field the line does not have is empty (at the line's start, so that every
-// field lies within the line's text).
-std::string_view fieldOf(const char* data, const Cleaner::Line& line, int index) {
-  if (index < 0 || index >= line.fields) return std::string_view(data + line.begin, 0);
-  return std::string_view(data + line.start[index], line.end[index] - line.start[index]);
-}
 
 // The extension: from the last "." after the last "\" or ":", the dot included.
 std::string_view extensionOf(std::string_view path) {
@@ -244,45 +87,490 @@ std::string_view withoutFinalBackslash(std::string_view path) {
   return path;
 }
 
-bool makeRecord(const char* data, const Cleaner::Line& line, const Columns& columns, const ResultsFileRules& rules,
-                const DateReader& dates, PackedRecord& record) {
-  std::string_view size = fieldOf(data, line, columns.size);
-  std::string_view date = fieldOf(data, line, columns.date);
-  std::string_view path = fieldOf(data, line, columns.path);
+// What a first look at the whole text finds: whether it is UTF-8, and how many
+// line feeds it has (an upper bound for the records of its lines).
+struct Survey {
+  bool utf8 = true;
+  size_t lineFeeds = 0;
+};
+
+#if defined(__SSE2__)
+size_t sumOfBytes(__m128i counters) {
+  __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+  return static_cast<size_t>(_mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+}
+
+// Where the first byte outside ASCII is, from `from` on; n when there is none.
+size_t firstHighByte(const char* p, size_t from, size_t n) {
+  for (; from + 16 <= n; from += 16)
+    if (int mask = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from))))
+      return from + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+  while (from < n && static_cast<unsigned char>(p[from]) < 0x80) ++from;
+  return from;
+}
+#else
+size_t firstHighByte(const char* p, size_t from, size_t n) {
+  while (from < n && static_cast<unsigned char>(p[from]) < 0x80) ++from;
+  return from;
+}
+#endif
+
+// Every byte outside ASCII belongs to a run of such bytes, and a text is UTF-8
+// when each run is: a character's bytes are all outside ASCII.
+Survey survey(std::string_view text) {
+  Survey found;
+  const char* p = text.data();
+  const size_t n = text.size();
+  size_t i = 0;
+  while (i < n) {
+#if defined(__SSE2__)
+    // Line feeds counted in 16 byte-sized counters, added up before they can overflow.
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    __m128i counters = _mm_setzero_si128();
+    int rounds = 0;
+    while (i + 16 <= n) {
+      __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+      if (int high = _mm_movemask_epi8(bytes)) {
+        // Straight to the first byte outside ASCII, with the line feeds before it.
+        unsigned before = static_cast<unsigned>(high & -high) - 1u;
+        unsigned feeds = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineFeed))) & before;
+        found.lineFeeds += static_cast<size_t>(__builtin_popcount(feeds));
+        i += static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+        break;
+      }
+      counters = _mm_sub_epi8(counters, _mm_cmpeq_epi8(bytes, lineFeed));
+      i += 16;
+      if (++rounds == 255) {
+        found.lineFeeds += sumOfBytes(counters);
+        counters = _mm_setzero_si128();
+        rounds = 0;
+      }
+    }
+    found.lineFeeds += sumOfBytes(counters);
+    if (i >= n) break;
+#endif
+    if (static_cast<unsigned char>(p[i]) < 0x80) {
+      found.lineFeeds += p[i] == '\n';
+      ++i;
+      continue;
+    }
+    size_t run = i;
+    while (i < n && static_cast<unsigned char>(p[i]) >= 0x80) ++i;
+    if (!common::isValidUtf8(text.substr(run, i - run))) {
+      found.utf8 = false;
+      return found;
+    }
+  }
+  return found;
+}
+
+// The place of each special byte of 16 (comma, quote, carriage return, line feed,
+// a byte outside ASCII) as a bit.
+uint32_t specialBytes(const char* p, size_t n) {
+#if defined(__SSE2__)
+  if (n == 16) {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')),
+                                             _mm_cmpeq_epi8(bytes, _mm_set1_epi8('"'))),
+                                _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')),
+                                             _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+    return static_cast<uint32_t>(_mm_movemask_epi8(hits) | _mm_movemask_epi8(bytes));
+  }
+#endif
+  uint32_t mask = 0;
+  for (size_t i = 0; i < n; ++i) {
+    unsigned char c = static_cast<unsigned char>(p[i]);
+    if (c == ',' || c == '"' || c == '\r' || c == '\n' || c >= 0x80) mask |= 1u << i;
+  }
+  return mask;
+}
+
+// ASCII capitals to small letters, in place; other bytes stay.
+void lowerAscii(char* p, size_t n) {
+#if defined(__SSE2__)
+  if (n >= 16) {
+    const __m128i beforeA = _mm_set1_epi8('A' - 1);
+    const __m128i afterZ = _mm_set1_epi8('Z' + 1);
+    const __m128i bit = _mm_set1_epi8(0x20);
+    auto lowered = [&](const char* at) {
+      __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      // Bytes outside ASCII compare as negative, so they are never capitals here.
+      __m128i capital = _mm_and_si128(_mm_cmpgt_epi8(bytes, beforeA), _mm_cmplt_epi8(bytes, afterZ));
+      return _mm_or_si128(bytes, _mm_and_si128(capital, bit));
+    };
+    // The last 16 bytes, overlapping the others: lower-casing twice changes
+    // nothing. Read before any write, so that no read waits for a write.
+    __m128i last = lowered(p + n - 16);
+    for (size_t i = 0; i + 16 <= n; i += 16) _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), lowered(p + i));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p + n - 16), last);
+    return;
+  }
+#endif
+  for (size_t i = 0; i < n; ++i)
+    if (p[i] >= 'A' && p[i] <= 'Z') p[i] = static_cast<char>(p[i] + ('a' - 'A'));
+}
+
+// The system's lower-casing of runs of bytes outside ASCII, remembered: a file's
+// names repeat their letters (one language, a few accented letters).
+class RunLowerCase {
+ public:
+  explicit RunLowerCase(const ResultsFileRules& rules) : rules_(rules) {}
+
+  const std::string& operator()(std::string_view run) {
+    if (run.size() > kLongestRemembered) return computed_ = rules_.lowerCase(run);
+    uint32_t hash = 2166136261u;
+    for (char c : run) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    Entry& entry = entries_[hash % entries_.size()];
+    if (!entry.used || entry.run != run) {
+      entry.run.assign(run);
+      entry.lowered = rules_.lowerCase(run);
+      entry.used = true;
+    }
+    return entry.lowered;
+  }
+
+ private:
+  static constexpr size_t kLongestRemembered = 32;
+  struct Entry {
+    bool used = false;
+    std::string run;
+    std::string lowered;
+  };
+  const ResultsFileRules& rules_;
+  std::array<Entry, 256> entries_;
+  std::string computed_;
+};
+
+// A field's place relative to the path's start, which the record keeps in 32
+// bits: a field too far away (only in a line of gigabytes) is left empty.
+bool relativeOffset(const char* field, const char* base, int32_t& offset) {
+  long long distance = static_cast<long long>(field - base);
+  if (distance < INT32_MIN || distance > INT32_MAX) return false;
+  offset = static_cast<int32_t>(distance);
+  return true;
+}
+
+// Where the name starts: after the last "\\" or ":" (0 when there is none).
+size_t afterLastSeparator(std::string_view path) {
+  size_t end = path.size();
+#if defined(__SSE2__)
+  const __m128i backslash = _mm_set1_epi8('\\');
+  const __m128i colon = _mm_set1_epi8(':');
+  for (; end >= 16; end -= 16) {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(path.data() + end - 16));
+    unsigned mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, backslash), _mm_cmpeq_epi8(bytes, colon))));
+    if (mask != 0) return end - 16 + 32 - static_cast<size_t>(__builtin_clz(mask));
+  }
+#endif
+  while (end > 0 && path[end - 1] != '\\' && path[end - 1] != ':') --end;
+  return end;
+}
+
+// Cuts a field at its capacity in characters; a field of no more bytes than that
+// needs no counting.
+size_t cutLength(std::string_view field, size_t capacity) {
+  return field.size() <= capacity ? field.size() : common::utf8BytesForCharacters(field, capacity);
+}
+
+// The record of one line's fields. `base` is where the path starts in the text
+// the record will point into; the size and date lie in the same text.
+bool makeRecord(uint64_t base, std::string_view size, std::string_view date, std::string_view path,
+                const Columns& columns, const ResultsFileRules& rules, PackedRecord& record) {
   std::string_view splitPath = withoutFinalBackslash(path);
   if (rules.useIgnoreList) {
     std::string_view extension = extensionOf(splitPath);
     // A result without an extension names nothing to ignore.
     if (!extension.empty() && rules.ignoreList.find(extension) != std::string::npos) return false;
   }
-  size_t base = static_cast<size_t>(path.data() - data);
   record.setBase(base);
+  record.flags = 0;
+  record.folderLength = 0;
+  record.nameLength = 0;
+  record.nameOffset = 0;
   if (path.size() <= kLongestPath || common::utf8Characters(path) <= kLongestPath) {
-    size_t separator = splitPath.find_last_of("\\:");
-    size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
+    size_t nameStart = afterLastSeparator(splitPath);
     std::string_view name = splitPath.substr(nameStart);
-    record.folderLength = static_cast<uint16_t>(common::utf8BytesForCharacters(path.substr(0, nameStart), kFolderCapacity));
-    record.nameOffset = static_cast<uint32_t>(nameStart);
-    record.nameLength = static_cast<uint16_t>(common::utf8BytesForCharacters(name, kNameCapacity));
+    record.folderLength = static_cast<uint16_t>(cutLength(path.substr(0, nameStart), kFolderCapacity));
+    record.nameOffset = static_cast<uint16_t>(nameStart);
+    record.nameLength = static_cast<uint16_t>(cutLength(name, kNameCapacity));
   }
-  size_t sizeLength = common::utf8BytesForCharacters(size, kSizeTextCapacity);
-  size_t dateLength = common::utf8BytesForCharacters(date, kDateTextCapacity);
-  if (!relativeOffset(size.data(), data + base, record.sizeOffset)) sizeLength = 0;
-  if (!relativeOffset(date.data(), data + base, record.dateOffset)) dateLength = 0;
+  size_t sizeLength = cutLength(size, kSizeTextCapacity);
+  size_t dateLength = cutLength(date, kDateTextCapacity);
+  record.sizeOffset = 0;
+  record.dateOffset = 0;
+  if (!relativeOffset(size.data(), path.data(), record.sizeOffset)) sizeLength = 0;
+  if (!relativeOffset(date.data(), path.data(), record.dateOffset)) dateLength = 0;
   record.sizeLength = static_cast<uint8_t>(sizeLength);
   record.dateLength = static_cast<uint8_t>(dateLength);
-  record.sizeValue = common::readNumber64(size.substr(0, sizeLength));
   // A final backslash makes a folder whatever the size says: newer clients write
   // folder sizes when the engine indexes them.
   bool folder = rules.foldersOnly || (!path.empty() && path.back() == '\\') || (columns.hasSize && sizeLength == 0);
-  record.flags = folder ? PackedRecord::kFolderFlag : 0;
-  bool seconds = false;
-  bool time = false;
-  if (dates.read(date.substr(0, dateLength), record.dateKey, seconds, time)) {
-    record.flags |= PackedRecord::kDateParsedFlag;
-    if (seconds) record.flags |= PackedRecord::kSecondsFlag;
-    if (time) record.flags |= PackedRecord::kTimeFlag;
+  if (folder) record.flags |= PackedRecord::kFolderFlag;
+  return true;
+}
+
+// Marks a record whose path (lengthened by its lower-casing) lies in its part's
+// own overflow text, until the parts are put together.
+constexpr uint8_t kOverflowFlag = 0x80;
+
+// Reads the lines of one part of the text, cleaning them in place: the path in
+// lower case, no double quotes, no stray carriage returns, fields split at commas
+// outside quotes. A field is cleaned where it lies and never grows, so the
+// records point into the file's own bytes; only a path that lower-casing makes
+// longer is written elsewhere, to `overflow`.
+class PartReader {
+ public:
+  PartReader(char* text, const Columns& columns, const ResultsFileRules& rules, PackedRecord* out)
+      : text_(text), columns_(columns), rules_(rules), lower_(rules), out_(out) {
+    lastField_ = std::min(columns.last(), kMaxFields - 1);
+    pathField_ = columns.path < kMaxFields ? columns.path : -1;
   }
+
+  // The lines from `from` (a line's start) to `to` (a line feed or the text's
+  // end); returns how many records they gave.
+  size_t read(size_t from, size_t to) {
+    startLine(from);
+    size_t at = from;
+    while (at < to) {
+      size_t n = std::min<size_t>(16, to - at);
+      for (uint32_t mask = specialBytes(text_ + at, n); mask != 0; mask &= mask - 1) {
+        size_t q = at + static_cast<size_t>(__builtin_ctz(mask));
+        switch (text_[q]) {
+          case ',': comma(q); break;
+          case '"': quote(); break;
+          case '\r': carriageReturn(q); break;
+          case '\n': endLine(q); break;
+          default: if (field_ < kMaxFields) high_[field_] = true; break;
+        }
+      }
+      at += n;
+    }
+    endLine(to);
+    return count_;
+  }
+
+  std::string overflow;
+
+ private:
+  void startLine(size_t at) {
+    lineStart_ = at;
+    field_ = 0;
+    quoted_ = false;
+    dropped_ = 0;
+    carriageReturnAt_ = kNone;
+    openField(at);
+  }
+  void openField(size_t at) {
+    start_[field_] = at;
+    quotes_[field_] = 0;
+    returns_[field_] = 0;
+    high_[field_] = false;
+  }
+  void comma(size_t at) {
+    if (quoted_) return;
+    if (field_ < kMaxFields) end_[field_] = at;
+    if (++field_ < kMaxFields) openField(at + 1);
+  }
+  void quote() {
+    quoted_ = !quoted_;
+    ++dropped_;
+    if (field_ < kMaxFields) ++quotes_[field_];
+  }
+  void carriageReturn(size_t at) {
+    carriageReturnAt_ = at;
+    ++dropped_;
+    if (field_ < kMaxFields) ++returns_[field_];
+  }
+
+  // A line ends at its line feed (or the part's end); a carriage return just
+  // before it is part of the line's end.
+  void endLine(size_t at) {
+    size_t contentEnd = at;
+    if (carriageReturnAt_ != kNone && carriageReturnAt_ + 1 == at) {
+      contentEnd = at - 1;
+      --dropped_;
+      if (field_ < kMaxFields) --returns_[field_];
+    }
+    if (field_ < kMaxFields) end_[field_] = contentEnd;
+    fields_ = std::min(field_ + 1, kMaxFields);
+    // A line of nothing but quotes and stray carriage returns is an empty line.
+    if (contentEnd - lineStart_ > dropped_) addRecord();
+    startLine(at + 1);
+  }
+
+  // The field's text without its quotes and stray carriage returns; a field the
+  // line does not have is empty, at the line's start.
+  std::string_view field(int index) {
+    if (index < 0 || index >= fields_) return std::string_view(text_ + lineStart_, 0);
+    char* start = text_ + start_[index];
+    size_t length = end_[index] - start_[index];
+    if (quotes_[index] == 0 && returns_[index] == 0) return std::string_view(start, length);
+    if (returns_[index] == 0 && quotes_[index] == 2 && length >= 2 && start[0] == '"' && start[length - 1] == '"')
+      return std::string_view(start + 1, length - 2);
+    char* write = start;
+    for (size_t i = 0; i < length; ++i)
+      if (start[i] != '"' && start[i] != '\r') *write++ = start[i];
+    return std::string_view(start, static_cast<size_t>(write - start));
+  }
+
+  // Lower-cases a path in place; false when it grew, and then `grown` holds it.
+  bool lowerPath(char* path, size_t length, bool high, std::string& grown) {
+    lowerAscii(path, length);
+    if (!high || !rules_.lowerCase) return true;
+    for (size_t i = firstHighByte(path, 0, length); i < length; i = firstHighByte(path, i, length)) {
+      size_t end = i;
+      while (end < length && static_cast<unsigned char>(path[end]) >= 0x80) ++end;
+      const std::string& lowered = lower_(std::string_view(path + i, end - i));
+      if (lowered.size() == end - i) {
+        std::memcpy(path + i, lowered.data(), lowered.size());
+        i = end;
+        continue;
+      }
+      // From here on the path is written out: it no longer fits its place.
+      grown.assign(path, i);
+      grown += lowered;
+      for (i = end; i < length;) {
+        size_t plain = i;
+        while (plain < length && static_cast<unsigned char>(path[plain]) < 0x80) ++plain;
+        grown.append(path + i, plain - i);
+        size_t run = plain;
+        while (run < length && static_cast<unsigned char>(path[run]) >= 0x80) ++run;
+        if (run > plain) grown += lower_(std::string_view(path + plain, run - plain));
+        i = run;
+      }
+      return false;
+    }
+    return true;
+  }
+
+  void addRecord() {
+    std::string_view size = field(columns_.size);
+    std::string_view date = field(columns_.date);
+    std::string_view path = field(pathField_);
+    PackedRecord& record = out_[count_];
+    if (pathField_ >= 0 && pathField_ < fields_) {
+      char* start = text_ + (path.data() - text_);
+      if (!lowerPath(start, path.size(), high_[pathField_], grown_)) {
+        if (grown_.size() <= path.size()) {
+          std::memcpy(start, grown_.data(), grown_.size());
+          path = std::string_view(start, grown_.size());
+        } else {
+          addGrownRecord(size, date, record);
+          return;
+        }
+      }
+    }
+    if (makeRecord(static_cast<uint64_t>(path.data() - text_), size, date, path, columns_, rules_, record)) ++count_;
+  }
+
+  // The path, with the size and date after it, in the overflow text.
+  void addGrownRecord(std::string_view size, std::string_view date, PackedRecord& record) {
+    std::string entry = grown_;
+    entry.append(size);
+    entry.append(date);
+    std::string_view all(entry);
+    std::string_view path = all.substr(0, grown_.size());
+    if (!makeRecord(overflow.size(), all.substr(grown_.size(), size.size()),
+                    all.substr(grown_.size() + size.size(), date.size()), path, columns_, rules_, record))
+      return;
+    record.flags |= kOverflowFlag;
+    overflow += entry;
+    ++count_;
+  }
+
+  char* text_;
+  const Columns& columns_;
+  const ResultsFileRules& rules_;
+  RunLowerCase lower_;
+  PackedRecord* out_;
+  size_t count_ = 0;
+  int lastField_ = 0;
+  int pathField_ = 0;
+  std::string grown_;
+
+  size_t lineStart_ = 0;
+  int field_ = 0;
+  int fields_ = 0;
+  bool quoted_ = false;
+  size_t dropped_ = 0;  // quotes and stray carriage returns
+  size_t carriageReturnAt_ = kNone;
+  size_t start_[kMaxFields] = {};
+  size_t end_[kMaxFields] = {};
+  uint32_t quotes_[kMaxFields] = {};
+  uint32_t returns_[kMaxFields] = {};
+  bool high_[kMaxFields] = {};
+};
+
+// A text is read in parts of at least this size, at most kMostParts of them, which
+// the two threads take one after the other: the threads end together even when
+// one part is slower to read than another.
+constexpr size_t kPartBytes = 1u << 18;
+constexpr size_t kMostParts = 8;
+
+// Where the text's lines are: the header's end and the line feeds at which the
+// parts after the first start.
+struct Layout {
+  size_t begin = 0;
+  size_t end = 0;
+  size_t headerEnd = 0;
+  std::vector<size_t> splits;
+  size_t parts() const { return splits.size() + 1; }
+  // The text of part k with its line ends, as surveyed (the first with the header).
+  size_t surveyStart(size_t k) const { return k == 0 ? begin : splits[k - 1] + 1; }
+  size_t surveyEnd(size_t k, size_t size) const { return k + 1 < parts() ? splits[k] + 1 : size; }
+};
+
+Layout layoutOf(std::string_view text, size_t begin) {
+  Layout layout;
+  size_t end = text.size();
+  while (begin < end && isLineBreak(text[begin])) ++begin;
+  while (end > begin && isLineBreak(text[end - 1])) --end;
+  layout.begin = begin;
+  layout.end = end;
+  layout.headerEnd = findLineEnd(text, begin, end);
+  if (layout.headerEnd >= end) return layout;
+  const size_t body = end - layout.headerEnd;
+  const size_t parts = std::min(kMostParts, std::max<size_t>(1, body / kPartBytes));
+  size_t last = layout.headerEnd;
+  for (size_t k = 1; k < parts; ++k) {
+    size_t from = std::max(last + 1, layout.headerEnd + body / parts * k);
+    if (from >= end) break;
+    const void* hit = std::memchr(text.data() + from, '\n', end - from);
+    if (!hit) break;
+    last = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
+    layout.splits.push_back(last);
+  }
+  return layout;
+}
+
+// Runs job(k) for each part k, the two threads taking the next part as they end one.
+template <typename Job>
+void forEachPart(size_t parts, const Job& job) {
+  if (parts == 1) {
+    job(size_t{0});
+    return;
+  }
+  std::atomic<size_t> next{0};
+  auto worker = [&next, parts, &job] {
+    for (size_t k = next++; k < parts; k = next++) job(k);
+  };
+  common::runBoth(worker, worker);
+}
+
+// The text's survey, part by part.
+std::vector<Survey> surveyParts(std::string_view whole, const Layout& layout) {
+  std::vector<Survey> found(layout.parts());
+  forEachPart(layout.parts(), [&](size_t k) {
+    size_t from = layout.surveyStart(k);
+    found[k] = survey(whole.substr(from, layout.surveyEnd(k, whole.size()) - from));
+  });
+  return found;
+}
+
+bool allUtf8(const std::vector<Survey>& found) {
+  for (const Survey& s : found)
+    if (!s.utf8) return false;
   return true;
 }
 
@@ -290,41 +578,77 @@ bool makeRecord(const char* data, const Cleaner::Line& line, const Columns& colu
 
 ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& rules) {
   size_t begin = common::startsWith(bytes.view(), "\xEF\xBB\xBF") ? 3 : 0;
-  if (!common::isValidUtf8(bytes.view().substr(begin))) {
-    std::string rest(bytes.view().substr(begin));
+  Layout layout = layoutOf(bytes.view(), begin);
+  std::string_view whole = bytes.view();
+  std::vector<Survey> surveys = surveyParts(whole, layout);
+  if (!allUtf8(surveys)) {
+    std::string rest(whole.substr(begin));
     bytes = common::PageBuffer::copyOf(rules.ansiToUtf8 ? rules.ansiToUtf8(rest) : rest);
-    begin = 0;
+    whole = bytes.view();
+    layout = layoutOf(whole, 0);
+    surveys = surveyParts(whole, layout);
   }
-  std::string_view text = bytes.view();
-  size_t end = text.size();
-  while (begin < end && isLineBreak(text[begin])) ++begin;
-  while (end > begin && isLineBreak(text[end - 1])) --end;
-
-  size_t headerEnd = findLineEnd(text, begin, end);
-  std::string header = common::asciiLower(text.substr(begin, headerEnd - begin));
-  header.erase(std::remove(header.begin(), header.end(), '\r'), header.end());
-  Columns columns = columnsFromHeader(header);
-  int lastField = std::min(columns.last(), kMaxFields - 1);
-  int pathField = columns.path < kMaxFields ? columns.path : -1;
-  DateReader dates(rules.dateFormat);
 
   ReadResults result;
-  // Room for a record per 40 bytes: capacity that is never written costs nothing,
-  // and a file of shorter lines only makes the list grow once or twice.
-  result.records.reserve((end - begin) / 40 + 16);
-  Cleaner cleaner(bytes, rules);
-  Cleaner::Line line;
-  for (size_t at = headerEnd < end ? nextLine(text, headerEnd) : end; headerEnd < end;) {
-    size_t lineEnd = cleaner.clean(at, end, lastField, pathField, line);
-    PackedRecord record;
-    if (lineEnd > at && !line.empty && makeRecord(cleaner.data(), line, columns, rules, dates, record))
-      result.records.push_back(record);
-    else
-      cleaner.rewind(line.begin);
-    if (lineEnd >= end) break;
-    at = nextLine(text, lineEnd);
+  result.dates = rules.dateFormat;
+  const size_t end = layout.end;
+  const size_t headerEnd = layout.headerEnd;
+  std::string header = common::asciiLower(whole.substr(layout.begin, headerEnd - layout.begin));
+  header.erase(std::remove(header.begin(), header.end(), '\r'), header.end());
+  Columns columns = columnsFromHeader(header);
+  if (headerEnd >= end) {
+    result.text = std::move(bytes);
+    return result;
   }
-  result.text = cleaner.take();
+  // Room for a record per line: a part's lines end at its line feeds, and the
+  // last part may have one line more than it has line feeds.
+  const size_t parts = layout.parts();
+  std::vector<size_t> room(parts);
+  std::vector<size_t> at(parts + 1, 0);
+  for (size_t k = 0; k < parts; ++k) {
+    room[k] = surveys[k].lineFeeds + (k + 1 == parts ? 1 : 0);
+    at[k + 1] = at[k] + room[k];
+  }
+  PackedRecords records(at[parts]);
+  std::vector<size_t> counts(parts, 0);
+  std::vector<std::string> overflows(parts);
+  forEachPart(parts, [&](size_t k) {
+    PartReader reader(bytes.data(), columns, rules, records.data() + at[k]);
+    size_t from = k == 0 ? nextLine(whole, headerEnd) : layout.splits[k - 1] + 1;
+    size_t to = k + 1 < parts ? layout.splits[k] : end;
+    counts[k] = reader.read(from, to);
+    overflows[k] = std::move(reader.overflow);
+  });
+  // The parts' records side by side, and their lengthened paths after the text.
+  size_t count = 0;
+  std::string overflow;
+  for (size_t k = 0; k < parts; ++k) {
+    PackedRecord* first = records.data() + at[k];
+    if (count != at[k] && counts[k] > 0) std::memmove(records.data() + count, first, counts[k] * sizeof(PackedRecord));
+    if (!overflows[k].empty()) {
+      for (size_t i = count; i < count + counts[k]; ++i)
+        if (records[i].flags & kOverflowFlag) records[i].setBase(records[i].base() + overflow.size());
+      overflow += overflows[k];
+    }
+    count += counts[k];
+  }
+  records.resize(count);
+  // Lines skipped by the ignore list leave room unused; much of it is given back.
+  if (records.capacity() - records.size() > records.size() / 16) records.shrink_to_fit();
+  if (!overflow.empty()) {
+    common::PageBuffer joined(whole.size() + overflow.size());
+    std::memcpy(joined.data(), whole.data(), whole.size());
+    std::memcpy(joined.data() + whole.size(), overflow.data(), overflow.size());
+    joined.setSize(joined.capacity());
+    for (PackedRecord& record : records) {
+      if (!(record.flags & kOverflowFlag)) continue;
+      record.flags &= static_cast<uint8_t>(~kOverflowFlag);
+      record.setBase(record.base() + whole.size());
+    }
+    bytes = std::move(joined);
+  }
+  result.text = std::move(bytes);
+  result.records = std::move(records);
   return result;
 }
 

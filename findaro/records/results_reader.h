@@ -27,11 +27,13 @@ struct ResultsFileRules {
 struct ReadResults {
   common::PageBuffer text;
   PackedRecords records;
+  DateFormat dates;  // in which the records' dates are read
 };
 
 // The whole clean-up and split: the paths lower-cased, quotes removed, the header
-// read, one record per line that passes the ignore list; lines end at CR LF or LF. The text is cleaned in
-// the buffer it came in.
+// read, one record per line that passes the ignore list; lines end at CR LF or LF.
+// The text is cleaned in the buffer it came in, and a large one is read in two
+// parts side by side. Throws std::bad_alloc when memory runs out.
 ReadResults readResultsText(common::PageBuffer bytes, const ResultsFileRules& rules);
 ReadResults readResultsText(std::string_view bytes, const ResultsFileRules& rules);
 

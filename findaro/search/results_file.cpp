@@ -1,6 +1,9 @@
 #include "findaro/search/results_file.h"
 
+#include <new>
+
 #include "findaro/records/results_reader.h"
+#include "findaro/speech/speech.h"
 #include "findaro/state/finder.h"
 #include "findaro/view/layout.h"
 #include "findaro/view/toolbar.h"
@@ -38,18 +41,29 @@ void showResults(Finder& finder) {
 }
 
 void loadResultsFile(Finder& finder) {
-  std::optional<common::PageBuffer> bytes = finder.files.readLargeFile(kResultsFile);
-  if (!bytes) {
-    finder.files.writeFile(kResultsFile, "");
-    bytes.emplace();
+  try {
+    std::optional<common::PageBuffer> bytes = finder.files.readLargeFile(kResultsFile);
+    if (!bytes) {
+      finder.files.writeFile(kResultsFile, "");
+      bytes.emplace();
+    }
+    loadResultsBytes(finder, std::move(*bytes));
+  } catch (const std::bad_alloc&) {
+    speak(finder, kTooManyResults);
   }
-  loadResultsBytes(finder, std::move(*bytes));
 }
 
 void loadResultsBytes(Finder& finder, common::PageBuffer bytes) {
-  ReadResults read = readResultsText(std::move(bytes), rulesFor(finder));
+  showReadResults(finder, readResults(finder, std::move(bytes)));
+}
+
+ReadResults readResults(Finder& finder, common::PageBuffer bytes) {
+  return readResultsText(std::move(bytes), rulesFor(finder));
+}
+
+void showReadResults(Finder& finder, ReadResults read) {
   finder.list.deleteAllItems();
-  if (!read.records.empty()) finder.results.adopt(std::move(read.text), std::move(read.records));
+  if (!read.records.empty()) finder.results.adopt(std::move(read.text), std::move(read.records), read.dates);
   else resetResults(finder);
   showResults(finder);
   createToolbar(finder);

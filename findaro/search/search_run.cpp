@@ -1,6 +1,7 @@
 #include "findaro/search/search_run.h"
 
 #include <memory>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -16,6 +17,8 @@ namespace findaro {
 namespace {
 
 constexpr const char* kResultsFile = "results.txt";
+// The results file of the search before, while another search runs.
+constexpr const char* kKeptResultsFile = "results.old";
 constexpr const char* kClientProgram = "es.exe";
 constexpr long long kFirstProgressSeconds = 3;
 constexpr long long kProgressEverySeconds = 5;
@@ -30,13 +33,31 @@ void showLoading(Finder& finder) {
   finder.list.redraw();
 }
 
+// The results file is renamed, not read, for the time of the search.
+void keepResultsFileAside(Finder& finder, ScreenBeforeSearch& before) {
+  before.hadResultsFile = finder.files.fileExists(kResultsFile);
+  if (!before.hadResultsFile) return;
+  // A file left by a run that ended without putting it back is older still.
+  if (finder.files.fileExists(kKeptResultsFile)) finder.files.deleteFile(kKeptResultsFile);
+  before.keptAside = finder.files.moveFile(kResultsFile, kKeptResultsFile);
+  if (!before.keptAside) before.resultsFile = finder.files.readFile(kResultsFile);
+}
+
+void putBackResultsFile(Finder& finder, const ScreenBeforeSearch& before) {
+  if (before.keptAside) {
+    if (finder.files.fileExists(kResultsFile)) finder.files.deleteFile(kResultsFile);
+    finder.files.moveFile(kKeptResultsFile, kResultsFile);
+  } else if (!before.hadResultsFile) {
+    if (finder.files.fileExists(kResultsFile)) finder.files.deleteFile(kResultsFile);
+  } else if (before.resultsFile && finder.files.readFile(kResultsFile) != before.resultsFile) {
+    finder.files.replaceFile(kResultsFile, *before.resultsFile);
+  }
+}
+
 // The search did not finish: its file, the list, the list mode, the title and
 // the last search type stay as they were, and the user hears why.
 void restore(Finder& finder, ScreenBeforeSearch& before, const std::string& message) {
-  if (finder.files.readFile(kResultsFile) != before.resultsFile) {
-    if (before.resultsFile) finder.files.replaceFile(kResultsFile, *before.resultsFile);
-    else finder.files.deleteFile(kResultsFile);
-  }
+  putBackResultsFile(finder, before);
   finder.results = std::move(before.results);
   finder.settings.SearchType = before.searchType;
   finder.settings.LastSearchType = before.lastSearchType;
@@ -74,16 +95,26 @@ void finishSearch(Finder& finder, unsigned long exitCode) {
   long long ran = finder.clock.counter();
   std::unique_ptr<RunningSearch> search = takeSearch(finder);
   std::string failure = searchFailureMessage({true, exitCode});
-  std::optional<common::PageBuffer> left;
-  if (failure.empty()) left = finder.files.readLargeFile(kResultsFile);
-  // Ending well but leaving nothing to read is no search that found nothing.
-  if (failure.empty() && (!left || !hasHeaderLine(left->view()))) failure = "Search Failed";
+  std::optional<ReadResults> read;
+  if (failure.empty()) {
+    try {
+      std::optional<common::PageBuffer> left = finder.files.readLargeFile(kResultsFile);
+      // Ending well but leaving nothing to read is no search that found nothing.
+      if (!left || !hasHeaderLine(left->view())) failure = "Search Failed";
+      else read = readResults(finder, std::move(*left));
+    } catch (const std::bad_alloc&) {
+      // More results than this program's memory holds: the earlier ones stay.
+      read.reset();
+      failure = kTooManyResults;
+    }
+  }
   if (!failure.empty()) {
     restore(finder, search->before, failure);
     return;
   }
+  const bool keptAside = search->before.keptAside;
   finder.clipboard.setText(finder.engineArguments);
-  loadResultsBytes(finder, std::move(*left));
+  showReadResults(finder, std::move(*read));
   long long shown = finder.clock.counter();
   double frequency = static_cast<double>(frequencyOf(finder));
   finder.window.setTitle(std::string("Findaro ") + kVersion + "    " +
@@ -92,6 +123,9 @@ void finishSearch(Finder& finder, unsigned long exitCode) {
                          finder.engineArguments);
   speak(finder, completionText(finder));
   setStatusText(finder, statusText(finder, 1));
+  // The earlier results go once the count is said: the user waits for nothing.
+  search.reset();
+  if (keptAside) finder.files.deleteFile(kKeptResultsFile);
 }
 
 // Starts the client of the search in progress; false (with everything put back)
@@ -101,7 +135,7 @@ bool startClient(Finder& finder) {
   std::optional<std::string> client = finder.processes.findOnPath(kClientProgram);
   // Gone before the client starts, so that a client that writes nothing is
   // never taken for one that wrote the previous results.
-  if (client && search.before.resultsFile) finder.files.deleteFile(kResultsFile);
+  if (client && search.before.hadResultsFile && !search.before.keptAside) finder.files.deleteFile(kResultsFile);
   long long start = finder.clock.counter();
   if (client)
     search.client = finder.processes.startHidden(*client, "es " + finder.engineArguments, finder.files.programFolder());
@@ -162,7 +196,7 @@ void runSearch(Finder& finder, int searchType) {
   before.engineArguments = finder.engineArguments;
   before.selectedRow = finder.list.selectedRow();
   before.results = std::move(finder.results);
-  before.resultsFile = finder.files.readFile(kResultsFile);
+  keepResultsFileAside(finder, before);
   const RunningSearch* mine = search.get();
   finder.search = std::move(search);
   s.LastSearchType = s.SearchType;

@@ -18,7 +18,12 @@ struct ScreenBeforeSearch {
   int searchType = 0;
   int lastSearchType = 1;
   std::string engineArguments;
-  std::optional<std::string> resultsFile;  // its bytes; nothing when there was none
+  // The results file: whether there was one, and whether it waits under another
+  // name to be put back (a million results are not held twice in memory). Its
+  // bytes are kept only when it could not be renamed.
+  bool hadResultsFile = false;
+  bool keptAside = false;
+  std::optional<std::string> resultsFile;
 };
 
 struct RunningSearch {

@@ -19,7 +19,8 @@ class Files {
 
   virtual bool fileExists(const std::string& path) = 0;
   virtual std::optional<std::string> readFile(const std::string& path) = 0;
-  // The same for a file that may be very large (the results of a search).
+  // The same for a file that may be very large (the results of a search); throws
+  // std::bad_alloc when it is more than memory can hold.
   virtual std::optional<common::PageBuffer> readLargeFile(const std::string& path) = 0;
   // Replaces the file in one step: a failed write leaves the old file whole.
   virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;

@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   finder.settings.EnableTime = (options >> 3) & 1;
   finder.settings.UseKB = (options >> 6) & 1;
   bool any = !read.records.empty();
-  if (any) finder.results.adopt(std::move(read.text), std::move(read.records));
+  if (any) finder.results.adopt(std::move(read.text), std::move(read.records), read.dates);
   int count = finder.results.count();
   FUZZ_CHECK(count >= 1, "never fewer than one record");
   FUZZ_CHECK(any || finder.results.isPlaceholder(), "nothing read gives the placeholder");
@@ -105,11 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (column == 1) FUZZ_CHECK(a.Name <= b.Name, "names in order");
         if (column == 2) FUZZ_CHECK(a.Folder <= b.Folder, "folders in order");
         if (column == 4) FUZZ_CHECK(a.SizeValue <= b.SizeValue, "sizes in order");
-        if (column == 3) {
-          const PackedRecord& pa = finder.results.packed(descending ? row : row - 1);
-          const PackedRecord& pb = finder.results.packed(descending ? row - 1 : row);
-          FUZZ_CHECK(pa.dateKey <= pb.dateKey, "dates in order");
-        }
+        if (column == 3)
+          FUZZ_CHECK(finder.results.dateKey(descending ? row : row - 1) <= finder.results.dateKey(descending ? row - 1 : row),
+                     "dates in order");
       }
       FUZZ_CHECK(sum == sizeSum, "sorting keeps every record");
     }

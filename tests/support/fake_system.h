@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <new>
+#include <set>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +35,7 @@ class FakeFiles : public findaro::Files {
     return it->second;
   }
   std::optional<common::PageBuffer> readLargeFile(const std::string& path) override {
+    if (tooLargeToRead.count(path)) throw std::bad_alloc();
     std::optional<std::string> bytes = readFile(path);
     if (!bytes) return std::nullopt;
     return common::PageBuffer::copyOf(*bytes);
@@ -59,6 +62,7 @@ class FakeFiles : public findaro::Files {
   bool failWrites = false;
   bool failDeletes = false;
   std::string failMoveFrom;  // a move from this path fails
+  std::set<std::string> tooLargeToRead;  // more than memory holds, as readLargeFile finds
 };
 
 // A client the fake started: it ends by itself when the test says so, or when the

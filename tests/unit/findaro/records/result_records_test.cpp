@@ -96,6 +96,36 @@ TEST(ResultRecords, ALargeShuffledSortMatchesTheStandardSort) {
   for (int r = 2; r <= records.count(); ++r) ASSERT_GE(records.at(r - 1).Name, records.at(r).Name);
 }
 
+// Enough records for the sort to work on two threads, with folders that share far
+// more than the 24 bytes a key holds and names of every length around it.
+TEST(ResultRecords, ATwoThreadSortOfLongSharedTextsMatchesTheStandardSort) {
+  std::mt19937 random(11);
+  std::vector<ResultRecord> list(70000);
+  const std::string deep = "c:\\users\\ann\\documents\\a folder with a long name\\";
+  for (ResultRecord& r : list) {
+    unsigned pick = random();
+    r.Folder = deep + std::string(pick % 40, 'q') + "\\" + std::to_string(pick % 97) + "\\";
+    r.Name = std::string(random() % 30, 'n') + std::to_string(random() % 50);
+    r.DateText = std::to_string(1 + random() % 12) + "/" + std::to_string(1 + random() % 28) + "/" +
+                 std::to_string(1990 + random() % 40) + " 10:30";
+  }
+  ResultRecords records;
+  records.assign(list);
+  for (int column : {1, 2}) {
+    std::vector<std::string> expected;
+    for (const ResultRecord& r : list) expected.push_back(column == 1 ? r.Name : r.Folder);
+    std::sort(expected.begin(), expected.end());
+    records.sortByColumn(column, false);
+    for (int row = 1; row <= records.count(); ++row) {
+      RecordView v = records.at(row);
+      ASSERT_EQ(column == 1 ? v.Name : v.Folder, expected[static_cast<size_t>(row - 1)]) << column << " " << row;
+    }
+  }
+  records.sortByColumn(3, true);
+  for (int row = 2; row <= records.count(); ++row) ASSERT_GE(records.dateKey(row - 1), records.dateKey(row)) << row;
+  EXPECT_EQ(records.dateKey(records.count()) / 10000000000ULL, 1990u);
+}
+
 TEST(ResultRecords, FieldsKeepTheirCapacitiesInCharacters) {
   ResultRecord r;
   r.Name = std::string(300, 'n');

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "findaro/view/result_cells.h"
 #include "support/finder_fixture.h"
 
@@ -158,6 +161,74 @@ TEST_F(ResultsFileTest, LowerCasingThatLengthensTextStillGivesTheRightRecords) {
   EXPECT_EQ(records.at(2).Folder, "c:\\b\\");
   EXPECT_EQ(records.at(2).DateText, "e");
   EXPECT_EQ(records.at(2).SizeValue, 2);
+}
+
+TEST_F(ResultsFileTest, AFileTooLargeForMemoryIsSaidAndTheListKeepsItsRecords) {
+  load("Size,Date Modified,Filename\r\n1,d,c:\\a.txt\r\n");
+  files.tooLargeToRead.insert("results.txt");
+  loadResultsFile(finder);
+  EXPECT_EQ(voice.lastText(), "Too Many Results");
+  EXPECT_EQ(row(1).Name, "a.txt");
+  EXPECT_EQ(files.files.count("results.txt"), 1u);
+}
+
+// A file large enough to be read in parts side by side gives the records its
+// lines give one by one, in the file's order: quotes, stray carriage returns,
+// letters outside ASCII, lower-casing that lengthens them, ignored extensions.
+TEST_F(ResultsFileTest, ALargeFileReadInPartsGivesTheRecordsOfItsLines) {
+  const char* lines[] = {"1,01/02/2024 03:04,\"C:\\Docs\\Report.TXT\"",
+                         "22,01/02/2024 03:05,C:\\Plain\\Path.doc",
+                         "333,\"01/02/2024\" 03:06,\"C:\\Fotos\\\xC3\x84rger \"\"x\"\".jpg\"",
+                         "4,d\r,c:\\cr\\inside.txt",
+                         ",,c:\\Folder\\",
+                         "5,d,c:\\skip\\me.tmp",
+                         "6,d,\"c:\\comma, here\\\xD0\x9C\xD0\x98\xD0\xA0.txt\"",
+                         "\"\"",
+                         ""};
+  auto lengthen = [](std::string_view run) { return std::string(run) + std::string(run); };
+  ResultsFileRules rules;
+  rules.useIgnoreList = true;
+  rules.ignoreList = ".tmp";
+  rules.lowerCase = lengthen;
+  std::string header = "Size,Date Modified,Filename\r\n";
+  std::string big = header;
+  std::vector<int> kinds;
+  std::mt19937 random(3);
+  while (big.size() < 1200000) {
+    int kind = static_cast<int>(random() % 9);
+    kinds.push_back(kind);
+    big += lines[kind];
+    big += random() % 2 ? "\r\n" : "\n";
+  }
+  ReadResults all = readResultsText(big, rules);
+  ResultRecords records;
+  records.adopt(std::move(all.text), std::move(all.records));
+  std::vector<ResultRecord> alone;
+  for (int kind : kinds) {
+    ReadResults one = readResultsText(header + lines[kind] + "\r\n", rules);
+    if (one.records.empty()) continue;
+    ResultRecords single;
+    single.adopt(std::move(one.text), std::move(one.records));
+    RecordView v = single.at(1);
+    alone.push_back({std::string(v.Name), std::string(v.Folder), std::string(v.DateText), std::string(v.SizeText),
+                     v.SizeValue, v.IsFolder});
+  }
+  ASSERT_EQ(static_cast<size_t>(records.count()), alone.size());
+  for (int r = 1; r <= records.count(); ++r) {
+    RecordView v = records.at(r);
+    const ResultRecord& expected = alone[static_cast<size_t>(r - 1)];
+    ASSERT_EQ(v.Name, expected.Name) << r;
+    ASSERT_EQ(v.Folder, expected.Folder) << r;
+    ASSERT_EQ(v.DateText, expected.DateText) << r;
+    ASSERT_EQ(v.SizeText, expected.SizeText) << r;
+    ASSERT_EQ(v.IsFolder, expected.IsFolder) << r;
+  }
+  // Ignored extensions, the line of quotes alone and empty lines give no record.
+  size_t skipped = static_cast<size_t>(std::count_if(kinds.begin(), kinds.end(), [](int k) { return k >= 7 || k == 5; }));
+  EXPECT_EQ(alone.size(), kinds.size() - skipped);
+  auto lengthened = std::find_if(alone.begin(), alone.end(),
+                                 [](const ResultRecord& r) { return r.Name == "\xC3\x84\xC3\x84rger x.jpg"; });
+  EXPECT_NE(lengthened, alone.end());
 }
 
 TEST_F(ResultsFileTest, FocusOnTheSearchTermReturnsTheFocusAfterLoading) {

@@ -287,6 +287,50 @@ TEST_F(SearchRunTest, AClientThatEndsWellButLeavesNothingToReadHasFailed) {
   EXPECT_FALSE(hasHeaderLine("\xEF\xBB\xBF\r\n"));
 }
 
+TEST_F(SearchRunTest, TheEarlierResultsWaitAsAFileNotInMemoryAndGoWhenTheSearchSucceeds) {
+  earlierSearchShown();
+  files.files["results.old"] = "left by a run that ended abruptly";
+  slowClientWrites(kOneResult);
+  runSearch(finder, 1);
+  EXPECT_EQ(files.files.count("results.txt"), 0u);
+  EXPECT_EQ(files.files.at("results.old"), kTwoResults);
+  processes.finishClient();
+  tickAt(1.0);
+  EXPECT_EQ(voice.lastText(), "Search is complete : 1 Match : texas.txt");
+  EXPECT_EQ(files.files.at("results.txt"), kOneResult);
+  EXPECT_EQ(files.files.count("results.old"), 0u);
+
+  // A file that cannot be renamed is kept by its bytes, and put back from them.
+  earlierSearchShown();
+  voice.spoken.clear();
+  clipboard.text_.reset();
+  files.failMoveFrom = "results.txt";
+  slowClientWrites(kOneResult);
+  runSearch(finder, 1);
+  files.files["results.txt"] = "Size,Da";
+  cancelSearch(finder);
+  expectEarlierSearchShown();
+  EXPECT_EQ(files.files.count("results.old"), 0u);
+}
+
+TEST_F(SearchRunTest, ResultsTooManyForMemoryAreSaidAndTheEarlierOnesStay) {
+  earlierSearchShown();
+  voice.spoken.clear();
+  clientWrites(kOneResult);
+  files.tooLargeToRead.insert("results.txt");
+  runSearch(finder, 1);
+  EXPECT_EQ(voice.lastText(), "Too Many Results");
+  files.tooLargeToRead.clear();
+  expectEarlierSearchShown();
+  EXPECT_EQ(finder.results.at(2).Name, "dallas texas.pdf");
+  EXPECT_EQ(files.files.count("results.old"), 0u);
+  EXPECT_FALSE(searchInProgress(finder));
+  // The next search that fits is read as usual.
+  clientWrites(kOneResult);
+  runSearch(finder, 1);
+  EXPECT_EQ(voice.lastText(), "Search is complete : 1 Match : texas.txt");
+}
+
 TEST_F(SearchRunTest, ASecondSearchWhileOneRunsStartsNothingAndLeavesTheListAlone) {
   slowClientWrites(kTwoResults);
   runSearch(finder, 1);
