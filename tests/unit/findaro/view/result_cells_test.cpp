@@ -42,6 +42,22 @@ TEST(ShortenFolder, KeepsTheFirstTwoAndTheLastLevel) {
   // Fewer than three levels are shown as they are.
   EXPECT_EQ(shortenFolder("c:\\"), "c:\\");
   EXPECT_EQ(shortenFolder("c:\\users\\"), "c:\\users\\");
+  EXPECT_EQ(shortenFolder("\\"), "\\");
+}
+
+TEST(ShortenFolder, FoldersAroundSixtyFourBytesAreShortenedAlike) {
+  // Short folders are read 64 bytes at a time; a backslash at either end of
+  // that block, and a folder just beyond it, give the same form.
+  for (size_t length : {62u, 63u, 64u, 65u, 66u, 130u}) {
+    std::string last(length - 16, 'x');
+    std::string folder = "c:\\users\\ann\\" + last;  // 13 bytes before the last level
+    folder.resize(length - 1);
+    std::string expected = "c:\\users\\...\\" + folder.substr(13);
+    EXPECT_EQ(shortenFolder(folder + "\\"), expected) << length;
+    EXPECT_EQ(shortenFolder(folder), expected) << length - 1;
+    EXPECT_EQ(shortenFolder("c:\\" + std::string(length - 4, 'y') + "\\"), "c:\\" + std::string(length - 4, 'y') + "\\")
+        << length;
+  }
 }
 
 TEST_F(ResultCellsTest, CellsFollowTheSettings) {
