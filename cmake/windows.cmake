@@ -7,12 +7,9 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/findaro.rc PROPERTIES
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static)
 # The 32-bit programs may use the 4 GB that 64-bit Windows gives a 32-bit program
-# that says it can (2 GB otherwise): room for a results file of gigabytes. Every
-# processor Windows 10 runs on has SSE2, with which the results file is scanned
-# 16 bytes at a time.
+# that says it can (2 GB otherwise): room for a results file of gigabytes.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_link_options(-Wl,--large-address-aware)
-  add_compile_options(-msse2)
 endif()
 # The shipped programs carry no symbols: what the tests run is what users get.
 set(SHIPPED_LINK_OPTIONS -municode $<$<CONFIG:Release,MinSizeRel>:-s>)

@@ -56,7 +56,9 @@ int wmain(int argc, wchar_t** argv) {
       Sleep(2);
     }
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    // The title tells the client's part (its first figure) from the whole.
     std::printf("enter_to_count_ms %lld\n", static_cast<long long>(ms.count()));
+    std::printf("title %ls\n", windowText(window).c_str());
     std::fflush(stdout);
   }
   PostMessageW(window, WM_CLOSE, 0, 0);
