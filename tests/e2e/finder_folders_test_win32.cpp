@@ -30,7 +30,7 @@ std::wstring makeTree(const ScratchFolder& folder) {
 // Waits for the end of the search after the given announcement.
 bool searched(const FinderSession& finder, const std::string& announcement) {
   if (!finder.waitToSay("Speak 2 " + announcement)) return false;
-  return waitUntil(
+  bool complete = waitUntil(
       [&] {
         std::vector<std::string> said = finder.audioLog();
         auto at = std::find(said.begin(), said.end(), "Speak 2 " + announcement);
@@ -39,6 +39,8 @@ bool searched(const FinderSession& finder, const std::string& announcement) {
                }) != said.end();
       },
       30s);
+  if (!complete) finder.waitToSay("Search is complete", 0s);  // prints what was heard
+  return complete;
 }
 
 }  // namespace
