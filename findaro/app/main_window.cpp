@@ -1,6 +1,6 @@
 #include "findaro/app/main_window.h"
 
-#include "common/screen_fit.h"
+#include "common/screen/screen_fit.h"
 #include "findaro/app/window_events.h"
 #include "findaro/lists/colors.h"
 #include "findaro/search/results_file.h"

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "common/display_win32.h"
-#include "common/screen_fit_win32.h"
+#include "common/screen/display_win32.h"
+#include "common/screen/screen_fit_win32.h"
 #include "common/wide_win32.h"
 #include "findaro/app/accelerators_win32.h"
 #include "findaro/app/commands.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "findaro/controls/control_events.h"
 
 namespace findaro {

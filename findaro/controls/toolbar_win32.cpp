@@ -1,6 +1,6 @@
 #include "findaro/controls/toolbar_win32.h"
 
-#include "common/display_win32.h"
+#include "common/screen/display_win32.h"
 #include "common/wide_win32.h"
 #include "findaro/controls/accessible_controls_win32.h"
 #include "findaro/controls/controls.h"

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
-#include "common/display_win32.h"
+#include "common/screen/display_win32.h"
 #include "common/wide_win32.h"
 
 namespace findaro {

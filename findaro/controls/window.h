@@ -4,7 +4,7 @@
 // and the scale and colours of the display it is on.
 #include <string>
 
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "findaro/controls/controls.h"
 #include "findaro/controls/geometry.h"
 

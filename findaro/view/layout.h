@@ -3,7 +3,7 @@
 // size, the toolbar and status bar heights, the font size and the list mode.
 #include <string>
 
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "findaro/controls/geometry.h"
 
 namespace findaro {

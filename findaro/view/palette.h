@@ -2,7 +2,7 @@
 // The colours the window draws with: the user's scheme, or the system's own
 // colours while high contrast is on. The scheme stays in the settings either
 // way and comes back when high contrast goes off.
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "findaro/state/settings.h"
 
 namespace findaro {

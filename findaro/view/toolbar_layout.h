@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "findaro/controls/toolbar_control.h"
 
 namespace findaro {

@@ -1,6 +1,6 @@
 #include "magnora/app/bar_handlers.h"
 
-#include "common/screen_fit.h"
+#include "common/screen/screen_fit.h"
 #include "magnora/actions/bookmarks.h"
 #include "magnora/actions/copy_page.h"
 #include "magnora/actions/desktop_print.h"

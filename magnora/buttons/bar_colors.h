@@ -1,7 +1,7 @@
 #pragma once
 // The bar's colours: its own grey behind the buttons and black on white tips,
 // or the system's colours while high contrast is on.
-#include "common/display.h"
+#include "common/screen/display.h"
 
 namespace magnora {
 

@@ -2,7 +2,7 @@
 // Where the bar sits: its size from the buttons, and its home at the top right of
 // the chosen monitor's work area. The button size and the grip are pixels at
 // 100 %, grown with the scale of the display the bar is on.
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "magnora/buttons/bar_settings.h"
 #include "magnora/system/geometry.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "magnora/buttons/bar_settings.h"
 #include "magnora/system/geometry.h"
 

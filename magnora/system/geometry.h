@@ -1,5 +1,5 @@
 #pragma once
-#include "common/geometry.h"
+#include "common/screen/geometry.h"
 
 namespace magnora {
 

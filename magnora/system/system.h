@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "common/voice.h"
 #include "magnora/system/geometry.h"
 

@@ -2,10 +2,10 @@
 
 #include <shellapi.h>
 
-#include "common/display_win32.h"
 #include "common/files_win32.h"
 #include "common/sapi_voice_win32.h"
-#include "common/screen_fit_win32.h"
+#include "common/screen/display_win32.h"
+#include "common/screen/screen_fit_win32.h"
 #include "common/wide_win32.h"
 
 namespace magnora {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/display.h"
+#include "common/screen/display.h"
 #include "magnora/buttons/bar_colors.h"
 #include "magnora/buttons/buttons.h"
 #include "magnora/system/geometry.h"

@@ -4,7 +4,7 @@
 #include <uxtheme.h>
 #include <windowsx.h>
 
-#include "common/display_win32.h"
+#include "common/screen/display_win32.h"
 #include "common/wide_win32.h"
 
 namespace magnora {

@@ -1,4 +1,4 @@
-#include "common/display.h"
+#include "common/screen/display.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // and icons drawn at any size from the largest picture they hold.
 #include <windows.h>
 
-#include "common/display.h"
+#include "common/screen/display.h"
 
 namespace common {
 

@@ -1,4 +1,4 @@
-#include "common/display_win32.h"
+#include "common/screen/display_win32.h"
 
 #include <commctrl.h>
 

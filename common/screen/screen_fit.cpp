@@ -1,4 +1,4 @@
-#include "common/screen_fit.h"
+#include "common/screen/screen_fit.h"
 
 #include <algorithm>
 

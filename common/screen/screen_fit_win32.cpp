@@ -1,4 +1,4 @@
-#include "common/screen_fit_win32.h"
+#include "common/screen/screen_fit_win32.h"
 
 #include <windows.h>
 

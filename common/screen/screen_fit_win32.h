@@ -1,7 +1,7 @@
 #pragma once
 // The platform's side of keeping a window on the screen: which work area a
 // rectangle belongs to.
-#include "common/geometry.h"
+#include "common/screen/geometry.h"
 
 namespace common {
 

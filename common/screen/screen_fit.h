@@ -3,7 +3,7 @@
 // monitor (the screen less the taskbar). A saved place may lie on a monitor that
 // has since been taken away, and a saved or default size may be larger than a
 // small screen; either would leave part of the window, or all of it, out of reach.
-#include "common/geometry.h"
+#include "common/screen/geometry.h"
 
 namespace common {
 
