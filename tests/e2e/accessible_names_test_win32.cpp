@@ -146,10 +146,18 @@ TEST(AccessibleNames, ABarButtonWithANameDrawsOnlyItsIcon) {
   ASSERT_TRUE(bar.start(L"128 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0"));
   HWND close = bar.button(500);
   ASSERT_NE(close, nullptr);
-  std::vector<uint32_t> named = repaintedPixels(close);
+  // The bar has finished showing itself when two repaints in turn give one picture.
+  std::vector<uint32_t> named;
+  ASSERT_TRUE(waitUntil(
+      [&] {
+        std::vector<uint32_t> now = repaintedPixels(close);
+        bool same = now == named;
+        named = std::move(now);
+        return same;
+      },
+      10s));
   setText(close, L"");
-  std::vector<uint32_t> unnamed = repaintedPixels(close);
-  EXPECT_TRUE(named == unnamed);
+  EXPECT_TRUE(waitUntil([&] { return repaintedPixels(close) == named; }, 5s));
   // The same button without BS_ICON shows a text: the pictures above would
   // have told the two apart.
   LONG_PTR style = GetWindowLongPtrW(close, GWL_STYLE);
