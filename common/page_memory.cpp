@@ -78,4 +78,37 @@ void touchPages(PageBuffer& buffer) {
   runBoth([&] { touch(0, half); }, [&] { touch(half, size); });
 }
 
+namespace {
+
+constexpr size_t kPage = 4096;
+
+// Reads [from, to) of part `part`, taking its pages first; how much was read.
+size_t fillPart(PageBuffer& buffer, const ReadPart& read, int part, size_t from, size_t to) {
+  char* data = buffer.data();
+  for (size_t at = from; at < to; at += kPage) data[at] = 0;
+  size_t done = from;
+  while (done < to) {
+    size_t got = read(part, done, data + done, to - done);
+    if (got == 0 || got > to - done) break;
+    done += got;
+  }
+  return done - from;
+}
+
+}  // namespace
+
+void fillInHalves(PageBuffer& buffer, const ReadPart& read) {
+  const size_t size = buffer.capacity();
+  if (size < kLargeAllocation) {
+    buffer.setSize(fillPart(buffer, read, 0, 0, size));
+    return;
+  }
+  const size_t half = size / 2 / kPage * kPage;
+  size_t first = 0;
+  size_t second = 0;
+  runBoth([&] { first = fillPart(buffer, read, 0, 0, half); },
+          [&] { second = fillPart(buffer, read, 1, half, size); });
+  buffer.setSize(first < half ? first : half + second);
+}
+
 }  // namespace common

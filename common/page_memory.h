@@ -5,6 +5,7 @@
 // than all the work done on it.
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <string_view>
 #include <new>
 #include <utility>
@@ -39,11 +40,16 @@ struct PageAllocator {
 };
 
 // A byte buffer of fixed capacity whose contents are not cleared when it is made.
+// Any buffer made with a capacity, even none, may be read (not written) up to
+// kReadAhead bytes past its capacity: a short text in it can be copied in a few
+// whole blocks, which costs less than copying exactly its bytes.
 class PageBuffer {
  public:
+  static constexpr size_t kReadAhead = 256;
+
   PageBuffer() = default;
   explicit PageBuffer(size_t capacity)
-      : data_(capacity ? static_cast<char*>(allocatePages(capacity)) : nullptr), capacity_(capacity) {}
+      : data_(static_cast<char*>(allocatePages(capacity + kReadAhead))), capacity_(capacity) {}
   PageBuffer(const PageBuffer&) = delete;
   PageBuffer& operator=(const PageBuffer&) = delete;
   PageBuffer(PageBuffer&& o) noexcept
@@ -79,7 +85,7 @@ class PageBuffer {
 
  private:
   void release() {
-    if (data_) freePages(data_, capacity_);
+    if (data_) freePages(data_, capacity_ + kReadAhead);
     data_ = nullptr;
     size_ = capacity_ = 0;
   }
@@ -92,5 +98,14 @@ class PageBuffer {
 // memory is handed out a page at a time as it is first written, and taken so
 // before a file is read into it, it costs far less than when the read takes it.
 void touchPages(PageBuffer& buffer);
+
+// Reads into part `part` (0 or 1) of the file at `offset` at most `length`
+// bytes; how many it read, 0 at the end of the file or on a failure.
+using ReadPart = std::function<size_t(int part, size_t offset, char* data, size_t length)>;
+
+// Fills the buffer with a file, a large one in two halves on two threads, each
+// taking its half's pages then reading into them. Its size is what was read
+// without a gap: a first half cut short ends it there.
+void fillInHalves(PageBuffer& buffer, const ReadPart& read);
 
 }  // namespace common

@@ -185,6 +185,23 @@ class TextSort {
 
 }  // namespace
 
+void PackedRecord::keepPlainSize(std::string_view sizeText) {
+  // Twelve digits are always below 2^40; a leading zero or a sign would not read
+  // back as the same text.
+  if (sizeText.empty() || sizeText.size() > 12 || (sizeText[0] == '0' && sizeText.size() > 1)) return;
+  int64_t fromDate = static_cast<int64_t>(sizeOffset) - dateOffset;
+  if (fromDate < INT8_MIN || fromDate > INT8_MAX) return;
+  uint64_t value = 0;
+  for (char c : sizeText) {
+    if (c < '0' || c > '9') return;
+    value = value * 10 + static_cast<uint64_t>(c - '0');
+  }
+  sizeOffset = static_cast<int32_t>(static_cast<uint32_t>(value));
+  sizeHigh = static_cast<uint8_t>(value >> 32);
+  sizeFromDate = static_cast<int8_t>(fromDate);
+  flags |= kSizeKeptFlag;
+}
+
 RecordView ResultRecords::at(int row) const {
   const PackedRecord& p = records_[storageIndex(row)];
   const char* base = text_.data() + p.base();
@@ -192,8 +209,8 @@ RecordView ResultRecords::at(int row) const {
   v.Folder = std::string_view(base, p.folderLength);
   v.Name = std::string_view(base + p.nameOffset, p.nameLength);
   v.DateText = std::string_view(base + p.dateOffset, p.dateLength);
-  v.SizeText = std::string_view(base + p.sizeOffset, p.sizeLength);
-  v.SizeValue = common::readNumber64(v.SizeText);
+  v.SizeText = std::string_view(base + p.sizeTextOffset(), p.sizeLength);
+  v.SizeValue = sizeValueOf(p);
   v.IsFolder = (p.flags & PackedRecord::kFolderFlag) ? 1 : 0;
   return v;
 }
@@ -271,6 +288,7 @@ void ResultRecords::assign(const std::vector<ResultRecord>& records) {
     p.sizeOffset = static_cast<int32_t>(folder + name + date);
     text.append(r.SizeText, 0, size);
     p.sizeLength = static_cast<uint8_t>(size);
+    p.keepPlainSize(std::string_view(r.SizeText).substr(0, size));
     if (r.IsFolder) p.flags |= PackedRecord::kFolderFlag;
     packed.push_back(p);
   }
@@ -302,7 +320,7 @@ void ResultRecords::sortByColumn(int column, bool descending) {
       for (size_t i = from; i < to; ++i) {
         const PackedRecord& p = records_[i];
         uint64_t key = column == 3 ? dateSortKey(dateKeyOf(p))
-                                   : static_cast<uint64_t>(common::readNumber64(sizeOf(p))) ^ (1ULL << 63);
+                                   : static_cast<uint64_t>(sizeValueOf(p)) ^ (1ULL << 63);
         keys[i] = {key, static_cast<uint32_t>(i)};
       }
     });

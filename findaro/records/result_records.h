@@ -4,12 +4,13 @@
 //
 // A search may bring a million matches, so the records do not own strings: all
 // texts live in one buffer (the results file after its clean-up), and a record is
-// a few offsets and the two sort keys, 40 bytes in all.
+// a few offsets and lengths, 24 bytes in all.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/number_format.h"
 #include "common/page_memory.h"
 #include "findaro/records/date_key.h"
 
@@ -44,27 +45,41 @@ struct ResultRecord {
   int IsFolder = 0;
 };
 
-// The packed form: offsets into the text buffer. The size's number and the date's
-// key are read from their texts when asked for, not kept.
+// The packed form: offsets into the text buffer. A plain size (digits only, as
+// the client writes a file's size) is kept as its number where its offset would
+// be, so that a size cell or a sort by size never waits for the text; the date's
+// key is read from its text when asked for.
 struct PackedRecord {
   uint32_t pathLow;      // where the path starts (low 32 bits)
   uint8_t pathHigh;      // and its high 8 bits: buffers up to 1 TB
-  uint8_t flags;         // kFolderFlag
+  uint8_t flags;         // kFolderFlag, kSizeKeptFlag
   uint8_t sizeLength;
   uint8_t dateLength;
-  int32_t sizeOffset;    // relative to the path's start
+  int32_t sizeOffset;    // relative to the path's start; with kSizeKeptFlag the size's low 32 bits
   int32_t dateOffset;
   uint16_t folderLength; // the folder is the path's start
   uint16_t nameLength;
   uint16_t nameOffset;   // relative to the path's start
+  uint8_t sizeHigh;      // with kSizeKeptFlag: the size's bits 32 to 39
+  int8_t sizeFromDate;   // with kSizeKeptFlag: where the size's text starts, from the date's
 
   static constexpr uint8_t kFolderFlag = 1;
+  static constexpr uint8_t kSizeKeptFlag = 2;
 
   uint64_t base() const { return (static_cast<uint64_t>(pathHigh) << 32) | pathLow; }
   void setBase(uint64_t offset) {
     pathLow = static_cast<uint32_t>(offset);
     pathHigh = static_cast<uint8_t>(offset >> 32);
   }
+  bool sizeKept() const { return (flags & kSizeKeptFlag) != 0; }
+  uint64_t keptSize() const { return (static_cast<uint64_t>(sizeHigh) << 32) | static_cast<uint32_t>(sizeOffset); }
+  // Where the size's text starts, relative to the path's start.
+  int64_t sizeTextOffset() const {
+    return sizeKept() ? static_cast<int64_t>(dateOffset) + sizeFromDate : static_cast<int64_t>(sizeOffset);
+  }
+  // With sizeOffset, sizeLength and dateOffset set: keeps the size's number
+  // instead of its offset when its text is plain digits near the date's text.
+  void keepPlainSize(std::string_view sizeText);
 };
 static_assert(sizeof(PackedRecord) == 24, "a record stays small: a million of them are routine");
 // A character takes at most four bytes (a stray byte counts as one character), so
@@ -103,6 +118,8 @@ class ResultRecords {
     return std::string_view(text_.data() + p.base() + p.dateOffset, p.dateLength);
   }
   std::string_view sizeText(int row) const { return sizeOf(packed(row)); }
+  // The size as a number: what its text reads as.
+  long long sizeValue(int row) const { return sizeValueOf(packed(row)); }
   bool isFolder(int row) const { return (packed(row).flags & PackedRecord::kFolderFlag) != 0; }
   // The sortable date: year/month/day, a blank, the 24-hour time.
   std::string dateKeyText(int row) const;
@@ -140,7 +157,10 @@ class ResultRecords {
     return std::string_view(text_.data() + p.base(), p.folderLength);
   }
   std::string_view sizeOf(const PackedRecord& p) const {
-    return std::string_view(text_.data() + p.base() + p.sizeOffset, p.sizeLength);
+    return std::string_view(text_.data() + p.base() + p.sizeTextOffset(), p.sizeLength);
+  }
+  long long sizeValueOf(const PackedRecord& p) const {
+    return p.sizeKept() ? static_cast<long long>(p.keptSize()) : common::readNumber64(sizeOf(p));
   }
 
   uint64_t dateKeyOf(const PackedRecord& p) const;

@@ -181,6 +181,9 @@ bool makeRecord(uint64_t base, std::string_view size, std::string_view date, std
   if (!relativeOffset(date.data(), path.data(), record.dateOffset)) dateLength = 0;
   record.sizeLength = static_cast<uint8_t>(sizeLength);
   record.dateLength = static_cast<uint8_t>(dateLength);
+  record.sizeHigh = 0;
+  record.sizeFromDate = 0;
+  record.keepPlainSize(size.substr(0, sizeLength));
   // A final backslash makes a folder whatever the size says: newer clients write
   // folder sizes when the engine indexes them.
   bool folder = rules.foldersOnly || (!path.empty() && path.back() == '\\') || (columns.hasSize && sizeLength == 0);

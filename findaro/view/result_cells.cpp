@@ -3,6 +3,7 @@
 #include <emmintrin.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 #include "common/number_format.h"
@@ -51,47 +52,9 @@ std::string formatSize(const Finder& finder, const RecordView& record) {
 
 namespace {
 
-// A bit for every backslash of a text of at most 64 bytes.
-uint64_t backslashes(std::string_view text) {
-  alignas(16) char bytes[64] = {};
-  std::memcpy(bytes, text.data(), text.size());
-  uint64_t mask = 0;
-  const __m128i backslash = _mm_set1_epi8('\\');
-  for (int i = 0; i < 4; ++i) {
-    __m128i chunk = _mm_load_si128(reinterpret_cast<const __m128i*>(bytes + 16 * i));
-    mask |= static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, backslash))))
-            << (16 * i);
-  }
-  return mask;
-}
-
-// The folder as shortenFolder gives it, added to out.
+// Pieces between backslashes, with one final backslash assumed: the first two
+// pieces, "\...\" and the last piece.
 void appendShortFolder(std::string& out, std::string_view folder) {
-  if (folder.empty()) return;
-  // Most folders fit 64 bytes: their backslashes are found all at once, with no
-  // branch on each byte, which a list of a million rows, rarely in the cache,
-  // pays for in waiting.
-  if (folder.size() <= 64) {
-    bool finalBackslash = folder.back() == '\\';
-    uint64_t mask = backslashes(folder);
-    // One final backslash is assumed, and not counted.
-    if (finalBackslash) mask &= ~(uint64_t{1} << (folder.size() - 1));
-    uint64_t afterFirst = mask & (mask - 1);
-    // Fewer than three levels would only repeat themselves around the dots.
-    if (afterFirst == 0) {
-      out.append(folder);
-      return;
-    }
-    size_t second = static_cast<size_t>(__builtin_ctzll(afterFirst));
-    size_t last = 63 - static_cast<size_t>(__builtin_clzll(mask));
-    size_t end = folder.size() - (finalBackslash ? 1 : 0);
-    out.append(folder.data(), second);
-    out.append("\\...\\", 5);
-    out.append(folder.data() + last + 1, end - last - 1);
-    return;
-  }
-  // Pieces between backslashes, with one final backslash assumed: the first two
-  // pieces, "\...\" and the last piece.
   std::string_view path = common::endsWith(folder, "\\") ? folder.substr(0, folder.size() - 1) : folder;
   size_t first = path.find('\\');
   size_t second = first == std::string_view::npos ? first : path.find('\\', first + 1);
@@ -106,6 +69,84 @@ void appendShortFolder(std::string& out, std::string_view folder) {
   out.append(path.substr(last + 1));
 }
 
+// The cells of a list of a million rows. A row asked for is rarely in the cache:
+// its record, then its text, are waited for. The copies below read a field of
+// the results text in whole blocks past its end (the buffer allows it), with no
+// branch on its bytes and no call whose work depends on its length, so that the
+// processor can go on to the next row while it waits.
+template <size_t N>
+std::string blockCopy(const char* text, size_t length) {
+  std::string out(text, N);
+  out.resize(length);
+  return out;
+}
+
+// A field of the results text, copied.
+std::string fieldCopy(std::string_view field) {
+  const size_t n = field.size();
+  if (n == 0) return {};
+  if (n <= 15) return blockCopy<15>(field.data(), n);
+  if (n <= 32) return blockCopy<32>(field.data(), n);
+  return std::string(field);
+}
+
+// A bit for every backslash among the first 64 bytes of a field.
+uint64_t backslashes(const char* field) {
+  uint64_t mask = 0;
+  const __m128i backslash = _mm_set1_epi8('\\');
+  for (int i = 0; i < 4; ++i) {
+    __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field + 16 * i));
+    mask |= static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, backslash))))
+            << (16 * i);
+  }
+  return mask;
+}
+
+// The folder column's text of a folder field, as shortenFolder gives it.
+std::string shortFolderField(std::string_view folder) {
+  const size_t n = folder.size();
+  if (n == 0 || n > 64) return shortenFolder(folder);
+  uint64_t mask = backslashes(folder.data());
+  if (n < 64) mask &= (uint64_t{1} << n) - 1;
+  // One final backslash is assumed, and not counted.
+  const bool finalBackslash = ((mask >> (n - 1)) & 1) != 0;
+  if (finalBackslash) mask &= ~(uint64_t{1} << (n - 1));
+  const uint64_t afterFirst = mask & (mask - 1);
+  // Fewer than three levels would only repeat themselves around the dots.
+  if (afterFirst == 0) return fieldCopy(folder);
+  const size_t second = static_cast<size_t>(__builtin_ctzll(afterFirst));
+  const size_t last = 63 - static_cast<size_t>(__builtin_clzll(mask));
+  const size_t end = n - (finalBackslash ? 1 : 0);
+  const size_t tail = end - last - 1;
+  // The folder's 64 bytes, the dots at the second backslash, the last level's
+  // bytes after them (in one block of 32 when they fit); then cut to the length.
+  if (second + 5 + 32 <= 64 && tail <= 32) {
+    std::string out(folder.data(), 64);
+    std::memcpy(&out[second], "\\...\\", 5);
+    std::memcpy(&out[second + 5], folder.data() + last + 1, 32);
+    out.resize(second + 5 + tail);
+    return out;
+  }
+  std::string out(folder.data(), 64 + 5 + 64);
+  std::memcpy(&out[second], "\\...\\", 5);
+  std::memcpy(&out[second + 5], folder.data() + last + 1, 64);
+  out.resize(second + 5 + tail);
+  return out;
+}
+
+// Where a date's first blank is (its length when it has none).
+size_t firstBlank(std::string_view date) {
+  if (date.size() > 32) return std::min(date.find(' '), date.size());
+  const __m128i blank = _mm_set1_epi8(' ');
+  uint32_t mask = static_cast<uint32_t>(static_cast<uint16_t>(_mm_movemask_epi8(
+                      _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(date.data())), blank)))) |
+                  static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
+                      _mm_loadu_si128(reinterpret_cast<const __m128i*>(date.data() + 16)), blank)))
+                      << 16;
+  mask |= date.size() == 32 ? 0 : uint32_t{1} << date.size();
+  return static_cast<size_t>(__builtin_ctz(mask));
+}
+
 }  // namespace
 
 std::string shortenFolder(std::string_view folder) {
@@ -114,19 +155,6 @@ std::string shortenFolder(std::string_view folder) {
   return out;
 }
 
-namespace {
-
-// A row of a million is rarely in the cache: its text is asked for as soon as
-// the record says where it is, and the string it goes into is made meanwhile.
-std::string copyOf(std::string_view text, size_t room = 0) {
-  __builtin_prefetch(text.data());
-  std::string out;
-  out.reserve(text.size() + room);
-  return out.append(text);
-}
-
-}  // namespace
-
 std::string cellText(const Finder& finder, int row, int column) {
   const ResultRecords& results = finder.results;
   if (row < 1 || row > results.count()) return {};
@@ -134,25 +162,18 @@ std::string cellText(const Finder& finder, int row, int column) {
   switch (column) {
     case 1: {
       std::string_view name = results.name(row);
-      if (!results.isFolder(row)) return std::string(name);
-      __builtin_prefetch(name.data());
+      if (!results.isFolder(row)) return fieldCopy(name);
       std::string text;
       text.reserve(4 + name.size());
       return text.append("(f) ").append(name);
     }
     case 2: {
       std::string_view folder = results.folder(row);
-      if (s.ShortPath == 0) return copyOf(folder);
-      __builtin_prefetch(folder.data());
-      __builtin_prefetch(folder.data() + folder.size());
-      std::string text;
-      text.reserve(folder.size() + 5);
-      appendShortFolder(text, folder);
-      return text;
+      return s.ShortPath == 0 ? fieldCopy(folder) : shortFolderField(folder);
     }
     case 3: {
       std::string_view date = results.dateText(row);
-      return copyOf(s.EnableTime != 0 ? date : date.substr(0, date.find(' ')));
+      return fieldCopy(s.EnableTime != 0 || date.empty() ? date : date.substr(0, firstBlank(date)));
     }
     case 4: {
       // Only the placeholder and "Loading ..." stand alone, and no file is named so.
@@ -160,7 +181,7 @@ std::string cellText(const Finder& finder, int row, int column) {
                                                               results.name(1) == kLoadingName)))
         return {};
       RecordView size;
-      size.SizeValue = common::readNumber64(results.sizeText(row));
+      size.SizeValue = results.sizeValue(row);
       return formatSize(finder, size);
     }
     default:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/number_format.h"
+
 #include <algorithm>
 #include <random>
 
@@ -124,6 +126,40 @@ TEST(ResultRecords, ATwoThreadSortOfLongSharedTextsMatchesTheStandardSort) {
   records.sortByColumn(3, true);
   for (int row = 2; row <= records.count(); ++row) ASSERT_GE(records.dateKey(row - 1), records.dateKey(row)) << row;
   EXPECT_EQ(records.dateKey(records.count()) / 10000000000ULL, 1990u);
+}
+
+// A plain size is kept as its number; any other text is read when asked for.
+// Either way a row gives back its text as written and the number it reads as.
+TEST(ResultRecords, EverySizeTextReadsTheSameWhetherKeptAsANumberOrNot) {
+  const std::vector<std::string> texts{"0", "7", "1500", "007", "-5", "+5", " 12", "12 ", "1.5", "12abc", "",
+                                       "999999999999", "1099511627776", "18446744073709551616", "3221225472",
+                                       std::string(31, '9')};
+  std::vector<ResultRecord> list;
+  for (const std::string& text : texts) {
+    ResultRecord r;
+    r.Name = "n" + text;
+    r.DateText = text.size() % 2 ? "01/02/2003 04:05" : "";  // the size's text lies beside a date or not
+    r.SizeText = text;
+    list.push_back(r);
+  }
+  ResultRecords records;
+  records.assign(list);
+  std::vector<long long> values;
+  for (int row = 1; row <= records.count(); ++row) {
+    const std::string& text = texts[static_cast<size_t>(row - 1)];
+    RecordView v = records.at(row);
+    EXPECT_EQ(v.SizeText, text) << text;
+    EXPECT_EQ(v.DateText, list[static_cast<size_t>(row - 1)].DateText) << text;
+    EXPECT_EQ(v.SizeValue, common::readNumber64(text)) << text;
+    EXPECT_EQ(records.sizeValue(row), v.SizeValue) << text;
+    values.push_back(v.SizeValue);
+  }
+  EXPECT_TRUE(records.packed(3).sizeKept());   // "1500"
+  EXPECT_FALSE(records.packed(4).sizeKept());  // "007" would not read back as written
+  std::sort(values.begin(), values.end());
+  records.sortByColumn(4, false);
+  for (int row = 1; row <= records.count(); ++row)
+    EXPECT_EQ(records.at(row).SizeValue, values[static_cast<size_t>(row - 1)]) << row;
 }
 
 TEST(ResultRecords, FieldsKeepTheirCapacitiesInCharacters) {

@@ -73,6 +73,28 @@ TEST_F(ResultsFileTest, ReadsTheNewerClientsLayoutByItsHeader) {
   EXPECT_EQ(finder.results.dateKeyText(2), "2023/05/17 09:05:00");
 }
 
+TEST_F(ResultsFileTest, SizesReadTheSameWhereverTheirFieldLies) {
+  // Quoted, beside the date, or far from it behind a long column of its own.
+  load("Size,Comment,Date Modified,Filename\r\n"
+       "\"1500\",c,05/17/2023 10:30,\"C:\\a.txt\"\r\n"
+       "2500," + std::string(300, 'x') + ",05/17/2023 10:30,\"C:\\b.txt\"\r\n"
+       "0042,,05/17/2023 10:30,\"C:\\c.txt\"\r\n"
+       "999999999999,,,\"C:\\d.txt\"\r\n");
+  ASSERT_EQ(finder.results.count(), 4);
+  EXPECT_EQ(row(1).SizeText, "1500");
+  EXPECT_EQ(row(1).SizeValue, 1500);
+  EXPECT_EQ(row(2).SizeText, "2500");
+  EXPECT_EQ(row(2).SizeValue, 2500);
+  EXPECT_EQ(row(3).SizeText, "0042");
+  EXPECT_EQ(row(3).SizeValue, 42);
+  EXPECT_EQ(row(4).SizeValue, 999999999999LL);
+  EXPECT_EQ(cellText(finder, 2, 4), "2 KB");  // half way goes to even
+  EXPECT_EQ(cellText(finder, 4, 4), "1,000,000,000 KB");
+  finder.results.sortByColumn(4, true);
+  EXPECT_EQ(row(1).Name, "d.txt");
+  EXPECT_EQ(row(4).Name, "c.txt");
+}
+
 TEST_F(ResultsFileTest, ACustomSearchThatNamesOnlyTheFileGivesNamesAndFolders) {
   load("Filename\r\n\"C:\\Music\\Song.mp3\"\r\n\"C:\\Music\\Albums\\\"\r\n");
   ASSERT_EQ(finder.results.count(), 2);

@@ -60,6 +60,41 @@ TEST(ShortenFolder, FoldersAroundSixtyFourBytesAreShortenedAlike) {
   }
 }
 
+// The cells copy a field of the results text in whole blocks; whatever its
+// length and wherever it lies (the last field of the text too), a cell holds
+// exactly the field, as the plain forms give it.
+TEST_F(ResultCellsTest, CellsOfEveryLengthHoldExactlyTheirField) {
+  std::vector<ResultRecord> list;
+  for (size_t length = 1; length <= 140; ++length) {
+    ResultRecord r;
+    std::string levels;
+    for (size_t i = 0; levels.size() < length; ++i) levels += i % 3 == 0 ? "\\" : std::string(1 + i % 7, 'a' + i % 26);
+    levels.resize(length);
+    r.Folder = levels;
+    r.Name = std::string(length, 'n');
+    r.DateText = "0" + std::to_string(length % 10) + "/02/2003" + std::string(length % 20, 'x') + " 04:05";
+    r.SizeText = std::to_string(length * 997);
+    list.push_back(r);
+  }
+  finder.results.assign(list);
+  for (int shortPath : {0, 1}) {
+    for (int time : {0, 1}) {
+      finder.settings.ShortPath = shortPath;
+      finder.settings.EnableTime = time;
+      for (int row = 1; row <= finder.results.count(); ++row) {
+        const ResultRecord& r = list[static_cast<size_t>(row - 1)];
+        ASSERT_EQ(cellText(finder, row, 1), r.Name) << row;
+        ASSERT_EQ(cellText(finder, row, 2), shortPath ? shortenFolder(r.Folder) : r.Folder) << row;
+        std::string date(finder.results.dateText(row));  // cut at its capacity
+        ASSERT_EQ(cellText(finder, row, 3), time ? date : date.substr(0, date.find(' '))) << row;
+        RecordView size;
+        size.SizeValue = static_cast<long long>(row) * 997;
+        ASSERT_EQ(cellText(finder, row, 4), formatSize(finder, size)) << row;
+      }
+    }
+  }
+}
+
 TEST_F(ResultCellsTest, CellsFollowTheSettings) {
   ResultRecord folder;
   folder.Name = "letters";
