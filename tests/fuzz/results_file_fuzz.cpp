@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/number_format.h"
 #include "common/text.h"
 #include "findaro/records/results_reader.h"
 #include "findaro/state/finder.h"
@@ -61,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const PackedRecord& p : read.records) {
     FUZZ_CHECK(p.base() + p.folderLength <= textSize, "the folder lies inside the text");
     FUZZ_CHECK(inside(p.base(), p.nameOffset, p.nameLength, textSize), "the name lies inside the text");
-    FUZZ_CHECK(inside(p.base(), p.sizeOffset, p.sizeLength, textSize), "the size lies inside the text");
+    FUZZ_CHECK(inside(p.base(), p.sizeTextOffset(), p.sizeLength, textSize), "the size lies inside the text");
     FUZZ_CHECK(inside(p.base(), p.dateOffset, p.dateLength, textSize), "the date lies inside the text");
   }
 
@@ -87,7 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A file may itself be called "(f) something"; only a folder gets the mark added.
     FUZZ_CHECK(name == (r.IsFolder ? "(f) " : "") + std::string(r.Name), "a folder and only a folder is marked (f)");
     if (r.IsFolder) FUZZ_CHECK(cellText(finder, row, 4).empty(), "a folder shows no size");
-    for (int column = 2; column <= 4; ++column) cellText(finder, row, column);
+    FUZZ_CHECK(r.SizeValue == common::readNumber64(r.SizeText), "a size is the number its text reads as");
+    std::string folder = finder.settings.ShortPath ? shortenFolder(r.Folder) : std::string(r.Folder);
+    FUZZ_CHECK(cellText(finder, row, 2) == folder, "the folder cell is the folder, or its short form");
+    std::string_view date = finder.settings.EnableTime ? r.DateText : r.DateText.substr(0, r.DateText.find(' '));
+    FUZZ_CHECK(cellText(finder, row, 3) == date, "the date cell is the date, or its first word");
+    cellText(finder, row, 4);
     statusText(finder, row);
     sizeSum += static_cast<uint64_t>(r.SizeValue);
   }
