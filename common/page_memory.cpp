@@ -25,7 +25,7 @@ size_t roundUp(size_t bytes) { return (bytes + kLargePage - 1) & ~(kLargePage - 
 
 }  // namespace
 
-void* allocatePages(size_t bytes) {
+void* allocatePages(size_t bytes, Pages pages) {
   if (bytes < kLargeAllocation) {
     void* memory = std::malloc(bytes ? bytes : 1);
     if (!memory) throw std::bad_alloc();
@@ -45,7 +45,7 @@ void* allocatePages(size_t bytes) {
   if (aligned > start) munmap(raw, aligned - start);
   size_t after = start + length + kLargePage - (aligned + length);
   if (after > 0) munmap(reinterpret_cast<void*>(aligned + length), after);
-  madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+  if (pages == Pages::Large) madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
   return reinterpret_cast<void*>(aligned);
 #endif
 }

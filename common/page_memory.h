@@ -12,16 +12,25 @@
 
 namespace common {
 
-void* allocatePages(size_t bytes);
+// Memory that lives as long as the results it holds asks for large pages;
+// scratch memory of a moment (a sort's keys) does not: finding the system's
+// large pages can cost more than the work done in them.
+enum class Pages { Large, Small };
+
+void* allocatePages(size_t bytes, Pages pages = Pages::Large);
 void freePages(void* memory, size_t bytes);
 
-template <typename T>
+template <typename T, Pages kPages = Pages::Large>
 struct PageAllocator {
   using value_type = T;
+  template <typename U>
+  struct rebind {
+    using other = PageAllocator<U, kPages>;
+  };
   PageAllocator() = default;
   template <typename U>
-  PageAllocator(const PageAllocator<U>&) {}
-  T* allocate(size_t n) { return static_cast<T*>(allocatePages(n * sizeof(T))); }
+  PageAllocator(const PageAllocator<U, kPages>&) {}
+  T* allocate(size_t n) { return static_cast<T*>(allocatePages(n * sizeof(T), kPages)); }
   void deallocate(T* p, size_t n) { freePages(p, n * sizeof(T)); }
   // A vector made at its size is filled by its owner: its elements are not
   // cleared first (for the plain records and keys it holds).
@@ -34,9 +43,9 @@ struct PageAllocator {
     ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
   }
   template <typename U>
-  bool operator==(const PageAllocator<U>&) const { return true; }
+  bool operator==(const PageAllocator<U, kPages>&) const { return true; }
   template <typename U>
-  bool operator!=(const PageAllocator<U>&) const { return false; }
+  bool operator!=(const PageAllocator<U, kPages>&) const { return false; }
 };
 
 // A byte buffer of fixed capacity whose contents are not cleared when it is made.

@@ -1,6 +1,8 @@
 #include "findaro/records/result_records.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 
 #include "common/number_format.h"
@@ -15,11 +17,16 @@ void appendTwo(std::string& out, unsigned value) {
   out += static_cast<char>('0' + value % 10);
 }
 
-// An order-keeping 64-bit key from eight bytes of a text, from an offset on.
+// An order-keeping 64-bit key from eight bytes of a text, from an offset on
+// (bytes past its end count as 0). The text lies in the results buffer, which
+// may be read past its end: the eight bytes are read at once.
 uint64_t chunkKey(std::string_view text, size_t from) {
-  uint64_t key = 0;
-  for (size_t i = from; i < from + 8; ++i) key = (key << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-  return key;
+  if (from >= text.size()) return 0;
+  uint64_t key;
+  std::memcpy(&key, text.data() + from, 8);
+  key = __builtin_bswap64(key);
+  const size_t left = text.size() - from;
+  return left >= 8 ? key : key & (~uint64_t{0} << (8 * (8 - left)));
 }
 
 // A row to sort by a number: the number and the record it belongs to.
@@ -40,11 +47,14 @@ constexpr size_t kKeyBytes = 24;
 
 template <typename T>
 using PageVector = std::vector<T, common::PageAllocator<T>>;
+// A sort's keys and scratch, given back when it ends.
+template <typename T>
+using ScratchVector = std::vector<T, common::PageAllocator<T, common::Pages::Small>>;
 
 // Least significant byte first; bytes that every key shares cost no pass.
-void radixSort(PageVector<NumberKey>& items) {
+void radixSort(ScratchVector<NumberKey>& items) {
   const size_t n = items.size();
-  PageVector<NumberKey> scratch(n);
+  ScratchVector<NumberKey> scratch(n);
   size_t counts[8][256] = {};
   for (const NumberKey& item : items)
     for (int b = 0; b < 8; ++b) ++counts[b][(item.key >> (8 * b)) & 0xFF];
@@ -92,40 +102,85 @@ class TextSort {
 
   void run(PageVector<uint32_t>& order) {
     const size_t n = keys_.size();
-    depth_ = commonStart();
-    inHalves(n, [this](size_t from, size_t to) {
-      for (size_t i = from; i < to; ++i) keys_[i] = keyOf(static_cast<uint32_t>(i), depth_);
-      sortRange(keys_.data() + from, keys_.data() + to, depth_);
+    // The keys are made from where a sample of the texts starts to differ, and
+    // each text is checked to share that start as its key is made; in the rare
+    // case one does not, they are made again from where all of them differ.
+    const std::string_view first = text_(0);
+    depth_ = sampledStart();
+    size_t shared[2] = {depth_, depth_};
+    inHalves(n, [this, &shared, first](size_t from, size_t to) {
+      size_t common = depth_;
+      for (size_t i = from; i < to; ++i) {
+        common = sameStart(text_(static_cast<uint32_t>(i)), first, common);
+        keys_[i] = keyOf(static_cast<uint32_t>(i), depth_);
+      }
+      shared[from == 0 ? 0 : 1] = common;
     });
+    if (std::min(shared[0], shared[1]) < depth_) {
+      depth_ = std::min(shared[0], shared[1]);
+      inHalves(n, [this](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i) keys_[i] = keyOf(static_cast<uint32_t>(i), depth_);
+      });
+    }
+    inHalves(n, [this](size_t from, size_t to) { sortRange(keys_.data() + from, keys_.data() + to, depth_); });
     if (n < common::kWorthASecondThread) {
       for (size_t i = 0; i < n; ++i) order[i] = keys_[i].index;
       return;
     }
-    // The two sorted halves, merged straight into the order.
+    // The two sorted halves, merged straight into the order: the first half of
+    // the order on one core, the second on the other, from where the halves
+    // meet in the middle of the order.
     const TextKey* a = keys_.data();
-    const TextKey* aEnd = a + n / 2;
-    const TextKey* b = aEnd;
-    const TextKey* bEnd = keys_.data() + n;
-    uint32_t* out = order.data();
+    const TextKey* b = a + n / 2;
+    const size_t na = n / 2;
+    const size_t nb = n - na;
+    const size_t k = n / 2;
+    size_t lo = k > nb ? k - nb : 0;
+    size_t hi = std::min(k, na);
+    while (lo < hi) {
+      size_t i = (lo + hi) / 2;
+      size_t j = k - i;
+      // a[i] before b[j - 1] (a's key first when alike): more of a is in the first half.
+      if (j > 0 && !less(b[j - 1], a[i])) lo = i + 1;
+      else hi = i;
+    }
+    const size_t i = lo;
+    const size_t j = k - lo;
+    common::runBoth([&] { merge(a, a + i, b, b + j, order.data()); },
+                    [&] { merge(a + i, a + na, b + j, b + nb, order.data() + k); });
+  }
+
+ private:
+  void merge(const TextKey* a, const TextKey* aEnd, const TextKey* b, const TextKey* bEnd, uint32_t* out) const {
     while (a != aEnd && b != bEnd) *out++ = less(*b, *a) ? (b++)->index : (a++)->index;
     while (a != aEnd) *out++ = (a++)->index;
     while (b != bEnd) *out++ = (b++)->index;
   }
 
- private:
-  // Where the texts start to differ: folders often share a long beginning
-  // ("c:\users\ann\"), which no key needs to hold.
-  size_t commonStart() const {
-    const size_t n = keys_.size();
-    std::string_view first = text_(0);
-    size_t common = first.size();
-    for (size_t i = 1; i < n && common > 0; ++i) {
-      std::string_view text = text_(static_cast<uint32_t>(i));
-      size_t k = 0;
-      size_t most = std::min(common, text.size());
-      while (k < most && text[k] == first[k]) ++k;
-      common = k;
+  // How many bytes two texts share at their start, at most `most`.
+  static size_t sameStart(std::string_view text, std::string_view other, size_t most) {
+    most = std::min({most, text.size(), other.size()});
+    size_t k = 0;
+    for (; k + 8 <= most; k += 8) {
+      uint64_t a;
+      uint64_t b;
+      std::memcpy(&a, text.data() + k, 8);
+      std::memcpy(&b, other.data() + k, 8);
+      // The lowest set bit of the difference is in the first byte that differs.
+      if (a != b) return k + static_cast<size_t>(__builtin_ctzll(a ^ b)) / 8;
     }
+    while (k < most && text[k] == other[k]) ++k;
+    return k;
+  }
+
+  // Where a sample of the texts starts to differ: folders often share a long
+  // beginning ("c:\users\ann\"), which no key needs to hold.
+  size_t sampledStart() const {
+    const size_t n = keys_.size();
+    const std::string_view first = text_(0);
+    size_t common = first.size();
+    const size_t step = std::max<size_t>(1, n / 1024);
+    for (size_t i = 1; i < n && common > 0; i += step) common = sameStart(text_(static_cast<uint32_t>(i)), first, common);
     return common;
   }
 
@@ -143,8 +198,9 @@ class TextSort {
   // sortRange settles them by the following bytes.
   struct KeyLess {
     bool operator()(const TextKey& a, const TextKey& b) const {
-      if (a.key[0] != b.key[0]) return a.key[0] < b.key[0];
-      if (a.key[1] != b.key[1]) return a.key[1] < b.key[1];
+      // The first two parts in one test: they settle most comparisons.
+      if (((a.key[0] ^ b.key[0]) | (a.key[1] ^ b.key[1])) != 0)
+        return (a.key[0] < b.key[0]) | ((a.key[0] == b.key[0]) & (a.key[1] < b.key[1]));
       if (a.key[2] != b.key[2]) return a.key[2] < b.key[2];
       return std::min<uint32_t>(a.length, kKeyBytes + 1) < std::min<uint32_t>(b.length, kKeyBytes + 1);
     }
@@ -161,8 +217,54 @@ class TextSort {
     return text_(a.index).substr(depth_) < text_(b.index).substr(depth_);
   }
 
+  // The byte of a key at `at` (0 to 23), as the keys' order reads them.
+  static unsigned byteOf(const TextKey& k, int at) {
+    return static_cast<unsigned>(k.key[at >> 3] >> (56 - 8 * (at & 7))) & 0xFF;
+  }
+
+  // Sorts by the keys a byte at a time from `at` on: each run of keys alike so
+  // far is spread into its 256 places in place. A run of few keys, or of keys
+  // alike in all their bytes, is left to a comparison sort.
+  static void radixSort(TextKey* begin, TextKey* end, int at) {
+    while (true) {
+      const size_t n = static_cast<size_t>(end - begin);
+      if (n < 64 || at == static_cast<int>(kKeyBytes)) {
+        std::sort(begin, end, KeyLess());
+        return;
+      }
+      size_t count[256] = {};
+      for (const TextKey* k = begin; k != end; ++k) ++count[byteOf(*k, at)];
+      // All alike in this byte: on to the next, with nothing moved.
+      if (count[byteOf(*begin, at)] == n) {
+        ++at;
+        continue;
+      }
+      TextKey* start[257];
+      TextKey* next[256];
+      start[0] = begin;
+      for (int b = 0; b < 256; ++b) {
+        next[b] = start[b];
+        start[b + 1] = start[b] + count[b];
+      }
+      for (int b = 0; b < 256; ++b) {
+        while (next[b] != start[b + 1]) {
+          TextKey k = *next[b];
+          unsigned d = byteOf(k, at);
+          while (d != static_cast<unsigned>(b)) {
+            std::swap(k, *next[d]++);
+            d = byteOf(k, at);
+          }
+          *next[b]++ = k;
+        }
+      }
+      for (int b = 0; b < 256; ++b)
+        if (count[b] > 1) radixSort(start[b], start[b + 1], at + 1);
+      return;
+    }
+  }
+
   void sortRange(TextKey* begin, TextKey* end, size_t depth) const {
-    std::sort(begin, end, KeyLess());
+    radixSort(begin, end, 0);
     // Runs of texts alike in their first bytes (files of one folder) are keyed
     // again on their next bytes, each text read once for each step.
     for (TextKey* run = begin; run != end;) {
@@ -170,15 +272,21 @@ class TextSort {
       while (runEnd != end && sameKey(*run, *runEnd)) ++runEnd;
       TextKey* longer = std::partition_point(run, runEnd, [](const TextKey& k) { return k.length <= kKeyBytes; });
       if (runEnd - longer > 1) {
+        // Their key here is the run's, and their length 24 more than further on:
+        // put back without reading the texts again.
+        const TextKey alike = *longer;
         for (TextKey* k = longer; k != runEnd; ++k) *k = keyOf(k->index, depth + kKeyBytes);
         sortRange(longer, runEnd, depth + kKeyBytes);
-        for (TextKey* k = longer; k != runEnd; ++k) *k = keyOf(k->index, depth);
+        for (TextKey* k = longer; k != runEnd; ++k) {
+          std::memcpy(k->key, alike.key, sizeof k->key);
+          k->length += kKeyBytes;
+        }
       }
       run = runEnd;
     }
   }
 
-  PageVector<TextKey> keys_;
+  ScratchVector<TextKey> keys_;
   const TextOf& text_;
   size_t depth_ = 0;
 };
@@ -308,6 +416,8 @@ void ResultRecords::adopt(common::PageBuffer text, PackedRecords records, const 
 }
 
 void ResultRecords::sortByColumn(int column, bool descending) {
+  auto t0 = std::chrono::steady_clock::now();
+  struct Done { std::chrono::steady_clock::time_point t0; size_t n; ~Done() { if (n > 100000) fprintf(stderr, "sort %.1f\n", std::chrono::duration<double,std::milli>(std::chrono::steady_clock::now()-t0).count()); } } done{t0, records_.size()};
   if (column < 1 || column > 4 || records_.size() < 2) return;
   const size_t n = records_.size();
   PageVector<uint32_t> order(n);
@@ -315,7 +425,7 @@ void ResultRecords::sortByColumn(int column, bool descending) {
     auto textOf = [this, column](uint32_t i) { return column == 1 ? nameOf(records_[i]) : folderOf(records_[i]); };
     TextSort<decltype(textOf)>(n, textOf).run(order);
   } else {
-    PageVector<NumberKey> keys(n);
+    ScratchVector<NumberKey> keys(n);
     inHalves(n, [this, &keys, column](size_t from, size_t to) {
       for (size_t i = from; i < to; ++i) {
         const PackedRecord& p = records_[i];
