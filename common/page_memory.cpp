@@ -32,6 +32,7 @@ void* allocatePages(size_t bytes, Pages pages) {
     return memory;
   }
 #ifdef _WIN32
+  (void)pages;  // large pages are for privileged processes only
   void* memory = VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
   if (!memory) throw std::bad_alloc();
   return memory;

@@ -138,13 +138,14 @@ std::string shortFolderField(std::string_view folder) {
 size_t firstBlank(std::string_view date) {
   if (date.size() > 32) return std::min(date.find(' '), date.size());
   const __m128i blank = _mm_set1_epi8(' ');
-  uint32_t mask = static_cast<uint32_t>(static_cast<uint16_t>(_mm_movemask_epi8(
+  uint64_t mask = static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(
                       _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(date.data())), blank)))) |
-                  static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
-                      _mm_loadu_si128(reinterpret_cast<const __m128i*>(date.data() + 16)), blank)))
+                  static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
+                      _mm_loadu_si128(reinterpret_cast<const __m128i*>(date.data() + 16)), blank))))
                       << 16;
-  mask |= date.size() == 32 ? 0 : uint32_t{1} << date.size();
-  return static_cast<size_t>(__builtin_ctz(mask));
+  // The bytes past its end are no blanks of its own; its end stands for one.
+  mask = (mask & ((uint64_t{1} << date.size()) - 1)) | (uint64_t{1} << date.size());
+  return static_cast<size_t>(__builtin_ctzll(mask));
 }
 
 }  // namespace

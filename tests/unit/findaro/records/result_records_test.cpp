@@ -162,6 +162,36 @@ TEST(ResultRecords, EverySizeTextReadsTheSameWhetherKeptAsANumberOrNot) {
     EXPECT_EQ(records.at(row).SizeValue, values[static_cast<size_t>(row - 1)]) << row;
 }
 
+// The sort reads the texts from where a sample of them starts to differ; a text
+// the sample missed that differs earlier still sorts to its place.
+TEST(ResultRecords, ATextThatDiffersBeforeTheSampledStartSortsToItsPlace) {
+  std::mt19937 random(5);
+  std::vector<ResultRecord> list(70000);
+  for (ResultRecord& r : list) {
+    r.Folder = "c:\\users\\ann\\documents\\" + std::to_string(random() % 5000) + "\\";
+    r.Name = "same start for every name " + std::to_string(random() % 100000);
+  }
+  for (size_t odd : {size_t{12345}, size_t{54321}}) {
+    list[odd].Folder = "c:\\users\\zz\\";  // differs inside the shared start, and sorts last
+    list[odd].Name = "same start for every nz";
+  }
+  ResultRecords records;
+  records.assign(list);
+  for (int column : {1, 2}) {
+    std::vector<std::string> expected;
+    for (const ResultRecord& r : list) expected.push_back(column == 1 ? r.Name : r.Folder);
+    std::sort(expected.begin(), expected.end());
+    for (bool descending : {false, true}) {
+      records.sortByColumn(column, descending);
+      for (int row = 1; row <= records.count(); ++row) {
+        RecordView v = records.at(row);
+        size_t at = descending ? expected.size() - static_cast<size_t>(row) : static_cast<size_t>(row - 1);
+        ASSERT_EQ(column == 1 ? v.Name : v.Folder, expected[at]) << column << " " << row;
+      }
+    }
+  }
+}
+
 TEST(ResultRecords, FieldsKeepTheirCapacitiesInCharacters) {
   ResultRecord r;
   r.Name = std::string(300, 'n');

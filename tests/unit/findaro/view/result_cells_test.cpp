@@ -73,6 +73,11 @@ TEST_F(ResultCellsTest, CellsOfEveryLengthHoldExactlyTheirField) {
     r.Folder = levels;
     r.Name = std::string(length, 'n');
     r.DateText = "0" + std::to_string(length % 10) + "/02/2003" + std::string(length % 20, 'x') + " 04:05";
+    // Dates of letters of two bytes, without a blank: 32 bytes and more.
+    if (length % 7 == 0) {
+      r.DateText.clear();
+      for (size_t i = 0; i < length % 31; ++i) r.DateText += "\xC3\xA9";
+    }
     r.SizeText = std::to_string(length * 997);
     list.push_back(r);
   }
