@@ -199,10 +199,10 @@ TEST_F(ResultsFileTest, AFileTooLargeForMemoryIsSaidAndTheListKeepsItsRecords) {
 // letters outside ASCII, lower-casing that lengthens them, ignored extensions.
 TEST_F(ResultsFileTest, ALargeFileReadInPartsGivesTheRecordsOfItsLines) {
   const char* lines[] = {"1,01/02/2024 03:04,\"C:\\Docs\\Report.TXT\"",
-                         "22,01/02/2024 03:05,C:\\Plain\\Path.doc",
-                         "333,\"01/02/2024\" 03:06,\"C:\\Fotos\\\xC3\x84rger \"\"x\"\".jpg\"",
+                         "22,01/02/2024 03:05,C:\\Plain\\Deeper\\Still\\Path.doc",
+                         "333,\"01/02/2024\" 03:06,\"C:\\Fotos\\Trip\\Day\\\xC3\x84rger \"\"x\"\".jpg\"",
                          "4,d\r,c:\\cr\\inside.txt",
-                         ",,c:\\Folder\\",
+                         ",,c:\\Folder\\In\\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\\Long\\",
                          "5,d,c:\\skip\\me.tmp",
                          "6,d,\"c:\\comma, here\\\xD0\x9C\xD0\x98\xD0\xA0.txt\"",
                          "\"\"",
@@ -245,6 +245,10 @@ TEST_F(ResultsFileTest, ALargeFileReadInPartsGivesTheRecordsOfItsLines) {
     ASSERT_EQ(v.SizeText, expected.SizeText) << r;
     ASSERT_EQ(v.IsFolder, expected.IsFolder) << r;
   }
+  // The folder column's short form kept with each record is the one made from its text.
+  finder.results = std::move(records);
+  for (int r = 1; r <= finder.results.count(); ++r)
+    ASSERT_EQ(cellText(finder, r, 2), shortenFolder(finder.results.at(r).Folder)) << r;
   // Ignored extensions, the line of quotes alone and empty lines give no record.
   size_t skipped = static_cast<size_t>(std::count_if(kinds.begin(), kinds.end(), [](int k) { return k >= 7 || k == 5; }));
   EXPECT_EQ(alone.size(), kinds.size() - skipped);
