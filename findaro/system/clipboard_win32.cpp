@@ -2,14 +2,12 @@
 
 #include <cstring>
 
-#include "common/clipboard_win32.h"
 #include "common/wide_win32.h"
 
 namespace findaro {
 
 void Win32Clipboard::put(UINT format, const void* data, size_t bytes) {
-  // Another program may hold the clipboard for a moment.
-  if (!common::openClipboardPatiently(owner_)) return;
+  if (!OpenClipboard(owner_)) return;
   EmptyClipboard();
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
   if (memory) {
@@ -27,7 +25,7 @@ void Win32Clipboard::setText(const std::string& text) {
 }
 
 std::optional<std::string> Win32Clipboard::text() {
-  if (!common::openClipboardPatiently(owner_)) return std::nullopt;
+  if (!OpenClipboard(owner_)) return std::nullopt;
   std::optional<std::string> result;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "common/clipboard_win32.h"
 #include "common/files_win32.h"
 #include "common/sapi_voice_win32.h"
 #include "common/screen/display_win32.h"
@@ -49,7 +48,13 @@ void Win32System::sendKey(int virtualKey, int scanCode, int flags) {
 
 // Another program may hold the clipboard for a moment, as the browser does
 // right after a copy.
-bool Win32System::openClipboard() { return common::openClipboardPatiently(owner_); }
+bool Win32System::openClipboard() {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (OpenClipboard(owner_)) return true;
+    Sleep(20);
+  }
+  return false;
+}
 
 std::string Win32System::clipboardText() {
   if (!openClipboard()) return {};

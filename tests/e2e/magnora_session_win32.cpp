@@ -8,8 +8,17 @@ namespace e2e {
 UINT plMessage() { return RegisterWindowMessageW(L"plmessage"); }
 
 RECT workArea() {
+  // The primary monitor's work area, as the bar asks for its own; the system's
+  // setting alone is sometimes still empty under Wine right after it starts.
   RECT r{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  waitUntil(
+      [&r] {
+        MONITORINFO info{};
+        info.cbSize = sizeof(info);
+        if (GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) r = info.rcWork;
+        return r.right > r.left && r.bottom > r.top;
+      },
+      std::chrono::seconds(5));
   return r;
 }
 

@@ -57,13 +57,14 @@ bool PrintOutput::waitForDocument(PrintedDocument& document, std::chrono::millis
   seen_.insert(name);
   document = {};
   document.pdf = folder_ + "/" + name;
-  // The printer may still be finishing the file when its job has left the
-  // queue: it is read once it is whole (its pages can be counted).
-  std::string whole;
-  waitUntil([&] { return hostOutput("pdfinfo '" + document.pdf + "'", whole) && numberAfter(whole, "Pages:") > 0; },
-            std::chrono::seconds(30));
   std::string text;
   hostOutput("pdftotext -layout '" + document.pdf + "' -", text);
+  // The printer may still be finishing the file when its job has left the
+  // queue: a file without text yet is read again a little later.
+  for (int attempt = 0; attempt < 10 && common::trimSpace(text).empty(); ++attempt) {
+    Sleep(500);
+    hostOutput("pdftotext -layout '" + document.pdf + "' -", text);
+  }
   document.pages = common::split(text, "\f");
   if (!document.pages.empty() && common::trimSpace(document.pages.back()).empty()) document.pages.pop_back();
   std::string info;
