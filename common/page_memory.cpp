@@ -64,21 +64,6 @@ void freePages(void* memory, size_t bytes) {
 #endif
 }
 
-void touchPages(PageBuffer& buffer) {
-  constexpr size_t kPage = 4096;
-  char* data = buffer.data();
-  const size_t size = buffer.capacity();
-  auto touch = [data](size_t from, size_t to) {
-    for (size_t at = from; at < to; at += kPage) data[at] = 0;
-  };
-  if (size < kLargeAllocation) {
-    touch(0, size);
-    return;
-  }
-  size_t half = size / 2 / kPage * kPage;
-  runBoth([&] { touch(0, half); }, [&] { touch(half, size); });
-}
-
 namespace {
 
 constexpr size_t kPage = 4096;

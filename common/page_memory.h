@@ -103,17 +103,14 @@ class PageBuffer {
   size_t capacity_ = 0;
 };
 
-// Writes every page of the buffer once, on two threads for a large one: fresh
-// memory is handed out a page at a time as it is first written, and taken so
-// before a file is read into it, it costs far less than when the read takes it.
-void touchPages(PageBuffer& buffer);
-
 // Reads into part `part` (0 or 1) of the file at `offset` at most `length`
 // bytes; how many it read, 0 at the end of the file or on a failure.
 using ReadPart = std::function<size_t(int part, size_t offset, char* data, size_t length)>;
 
 // Fills the buffer with a file, a large one in two halves on two threads, each
-// taking its half's pages then reading into them. Its size is what was read
+// taking its half's pages then reading into them (fresh memory is handed out a
+// page at a time as it is first written; taken so on both cores before a read,
+// it costs far less than when the read takes it). Its size is what was read
 // without a gap: a first half cut short ends it there.
 void fillInHalves(PageBuffer& buffer, const ReadPart& read);
 

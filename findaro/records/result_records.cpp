@@ -1,8 +1,6 @@
 #include "findaro/records/result_records.h"
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <cstring>
 
 #include "common/number_format.h"
@@ -225,7 +223,7 @@ class TextSort {
   // Sorts by the keys a byte at a time from `at` on: each run of keys alike so
   // far is spread into its 256 places in place. A run of few keys, or of keys
   // alike in all their bytes, is left to a comparison sort.
-  static void radixSort(TextKey* begin, TextKey* end, int at) {
+  static void byteSort(TextKey* begin, TextKey* end, int at) {
     while (true) {
       const size_t n = static_cast<size_t>(end - begin);
       if (n < 64 || at == static_cast<int>(kKeyBytes)) {
@@ -258,13 +256,13 @@ class TextSort {
         }
       }
       for (int b = 0; b < 256; ++b)
-        if (count[b] > 1) radixSort(start[b], start[b + 1], at + 1);
+        if (count[b] > 1) byteSort(start[b], start[b + 1], at + 1);
       return;
     }
   }
 
   void sortRange(TextKey* begin, TextKey* end, size_t depth) const {
-    radixSort(begin, end, 0);
+    byteSort(begin, end, 0);
     // Runs of texts alike in their first bytes (files of one folder) are keyed
     // again on their next bytes, each text read once for each step.
     for (TextKey* run = begin; run != end;) {
@@ -416,8 +414,6 @@ void ResultRecords::adopt(common::PageBuffer text, PackedRecords records, const 
 }
 
 void ResultRecords::sortByColumn(int column, bool descending) {
-  auto t0 = std::chrono::steady_clock::now();
-  struct Done { std::chrono::steady_clock::time_point t0; size_t n; ~Done() { if (n > 100000) fprintf(stderr, "sort %.1f\n", std::chrono::duration<double,std::milli>(std::chrono::steady_clock::now()-t0).count()); } } done{t0, records_.size()};
   if (column < 1 || column > 4 || records_.size() < 2) return;
   const size_t n = records_.size();
   PageVector<uint32_t> order(n);

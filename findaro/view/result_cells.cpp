@@ -2,8 +2,8 @@
 
 #include <emmintrin.h>
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "common/number_format.h"
@@ -117,20 +117,12 @@ std::string shortFolderField(std::string_view folder) {
   const size_t second = static_cast<size_t>(__builtin_ctzll(afterFirst));
   const size_t last = 63 - static_cast<size_t>(__builtin_clzll(mask));
   const size_t end = n - (finalBackslash ? 1 : 0);
-  const size_t tail = end - last - 1;
   // The folder's 64 bytes, the dots at the second backslash, the last level's
-  // bytes after them (in one block of 32 when they fit); then cut to the length.
-  if (second + 5 + 32 <= 64 && tail <= 32) {
-    std::string out(folder.data(), 64);
-    std::memcpy(&out[second], "\\...\\", 5);
-    std::memcpy(&out[second + 5], folder.data() + last + 1, 32);
-    out.resize(second + 5 + tail);
-    return out;
-  }
+  // 64 bytes after them; then cut to the length.
   std::string out(folder.data(), 64 + 5 + 64);
   std::memcpy(&out[second], "\\...\\", 5);
   std::memcpy(&out[second + 5], folder.data() + last + 1, 64);
-  out.resize(second + 5 + tail);
+  out.resize(second + 5 + (end - last - 1));
   return out;
 }
 

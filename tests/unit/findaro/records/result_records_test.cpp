@@ -20,6 +20,24 @@ std::string key(std::string_view date) {
   return records.dateKeyText(1);
 }
 
+// Sorts the records by name (1) or folder (2) and holds every row to the
+// standard sort of the texts given.
+::testing::AssertionResult sortsAsTheStandardSort(ResultRecords& records, const std::vector<ResultRecord>& list,
+                                                  int column, bool descending) {
+  std::vector<std::string> expected;
+  for (const ResultRecord& r : list) expected.push_back(column == 1 ? r.Name : r.Folder);
+  std::sort(expected.begin(), expected.end());
+  records.sortByColumn(column, descending);
+  for (int row = 1; row <= records.count(); ++row) {
+    RecordView v = records.at(row);
+    size_t at = descending ? expected.size() - static_cast<size_t>(row) : static_cast<size_t>(row - 1);
+    if ((column == 1 ? v.Name : v.Folder) != expected[at])
+      return ::testing::AssertionFailure() << "column " << column << ", row " << row << ": "
+                                           << (column == 1 ? v.Name : v.Folder) << " where " << expected[at];
+  }
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace
 
 TEST(ResultRecords, DateKeysPutEveryFormTheClientWritesInYearMonthDayOrder) {
@@ -113,16 +131,7 @@ TEST(ResultRecords, ATwoThreadSortOfLongSharedTextsMatchesTheStandardSort) {
   }
   ResultRecords records;
   records.assign(list);
-  for (int column : {1, 2}) {
-    std::vector<std::string> expected;
-    for (const ResultRecord& r : list) expected.push_back(column == 1 ? r.Name : r.Folder);
-    std::sort(expected.begin(), expected.end());
-    records.sortByColumn(column, false);
-    for (int row = 1; row <= records.count(); ++row) {
-      RecordView v = records.at(row);
-      ASSERT_EQ(column == 1 ? v.Name : v.Folder, expected[static_cast<size_t>(row - 1)]) << column << " " << row;
-    }
-  }
+  for (int column : {1, 2}) ASSERT_TRUE(sortsAsTheStandardSort(records, list, column, false));
   records.sortByColumn(3, true);
   for (int row = 2; row <= records.count(); ++row) ASSERT_GE(records.dateKey(row - 1), records.dateKey(row)) << row;
   EXPECT_EQ(records.dateKey(records.count()) / 10000000000ULL, 1990u);
@@ -177,19 +186,8 @@ TEST(ResultRecords, ATextThatDiffersBeforeTheSampledStartSortsToItsPlace) {
   }
   ResultRecords records;
   records.assign(list);
-  for (int column : {1, 2}) {
-    std::vector<std::string> expected;
-    for (const ResultRecord& r : list) expected.push_back(column == 1 ? r.Name : r.Folder);
-    std::sort(expected.begin(), expected.end());
-    for (bool descending : {false, true}) {
-      records.sortByColumn(column, descending);
-      for (int row = 1; row <= records.count(); ++row) {
-        RecordView v = records.at(row);
-        size_t at = descending ? expected.size() - static_cast<size_t>(row) : static_cast<size_t>(row - 1);
-        ASSERT_EQ(column == 1 ? v.Name : v.Folder, expected[at]) << column << " " << row;
-      }
-    }
-  }
+  for (int column : {1, 2})
+    for (bool descending : {false, true}) ASSERT_TRUE(sortsAsTheStandardSort(records, list, column, descending));
 }
 
 TEST(ResultRecords, FieldsKeepTheirCapacitiesInCharacters) {
